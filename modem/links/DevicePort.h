@@ -1,0 +1,59 @@
+#pragma once
+
+#include "SerialPort.h"
+
+#include <QByteArray>
+#include <QString>
+
+struct termios;
+
+// A serial device of the system driven through termios: raw mode, no flow
+// control, held exclusively while open.
+//
+// On a closed port the counts read 0, the waits do not wait for anything
+// that cannot come, and Input and Output raise "Port not open".
+class DevicePort : public SerialPort {
+public:
+    DevicePort() = default;
+    ~DevicePort() override;
+    DevicePort(const DevicePort&) = delete;
+    DevicePort& operator=(const DevicePort&) = delete;
+
+    // An explicit device; when empty, the device of CommPort is looked up at open.
+    void SetDevicePath(const QString& path) { devicePath_ = path; }
+    const QString& DevicePath() const { return devicePath_; }
+
+    // Puts Settings text ("9600,N,8,1") into line attributes: raw, no flow
+    // control, receiver on, modem status ignored. Raises InvalidArgument for
+    // a rate, parity, data or stop bits it does not know.
+    static void ApplySettings(const QString& settings, termios& attributes);
+
+    bool PortOpen() const override { return fd_ >= 0; }
+    void setPortOpen(bool open) override;
+
+    int InBufferCount() override;
+    void setInBufferCount(int count) override;
+    int OutBufferCount() override;
+    void setOutBufferCount(int count) override;
+
+    QByteArray Input() override;
+    void Output(const QByteArray& data) override;
+
+    bool WaitForInput(int ms) override;
+    bool WaitForOutput(int ms) override;
+
+protected:
+    void applyLineSettings() override;
+    void applyModemLines() override;
+
+private:
+    void open();
+    void close();
+    void requireOpen() const;
+    // Moves whatever the device has received into received_.
+    void readWaiting();
+
+    int fd_ = -1;
+    QString devicePath_;
+    QByteArray received_;
+};

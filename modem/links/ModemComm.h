@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+
+class LibraryContext;
+class SerialPort;
+
+// The serial link to the modem's own processor: port set-up, framing with a
+// checksum, command mode, radio selection and configuration memory access.
+// A failed exchange leaves its code in ModemErrorCode; codes 4 and 6 also raise
+// error 68, and CheckModemError turns any code into a message and error 68.
+class ModemComm {
+public:
+    enum ErrorCodes {
+        NoError = 0,
+        Timeout = 1,
+        PortNotOpened = 3,
+        UnexpectedReply = 4,
+        NoPrompt = 5,
+        BadChecksum = 6,
+        TypeNotDerived = 7,
+    };
+
+    explicit ModemComm(LibraryContext& context);
+
+    LibraryContext& context() const { return context_; }
+
+    int ModemErrorCode = NoError;
+
+    void OpenModemPort(SerialPort& port);
+    void WaitMilliseconds(int milliseconds);
+    void CloseModemPort(SerialPort& port);
+    void OnModemRetry(SerialPort& port);
+    static QString AppendModemChecksum(const QString& text);
+    QString SendModemCommand(const QString& command, SerialPort& port);
+    QString ReadModemChar(SerialPort& port);
+    void WriteModemChar(const QString& character, SerialPort& port);
+    void WriteModemString(const QString& text, SerialPort& port);
+    void SelectTxRadio(SerialPort& port);
+    void SelectRxRadio(SerialPort& port);
+    void EnterModemCommandMode(SerialPort& port);
+    QString ReadModemParameter(int address, int count, SerialPort& port);
+    void WriteModemParameter(int address, const QString& data, SerialPort& port);
+
+    // False when ModemErrorCode is 0; otherwise shows the code and raises error 68.
+    bool CheckModemError();
+
+    static const QString AccessCode;
+    static constexpr int CharTimeoutMs = 1000;
+    static constexpr int SettleMs = 250;
+
+private:
+    LibraryContext& context_;
+};

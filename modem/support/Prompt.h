@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryCancel };
+enum class MsgIcon { None, Critical, Question, Exclamation, Information };
+enum class MsgResult { OK, Cancel, Yes, No, Retry };
+
+// Every message box of the system goes through this seam.
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual MsgResult Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) = 0;
+};

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "SimProfile.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The modem's processor as seen from its port A: prompts after power-up, the
+// access code, framed commands with checksums, and its configuration memory.
+// Time is given by the caller (milliseconds, monotonic), so the same core runs on
+// a real pseudo-terminal and on a fake clock in unit tests.
+class SimModem {
+public:
+    static constexpr int ModemBaud = 9600;
+    enum class Radio { None, Tx, Rx };
+
+    explicit SimModem(SimProfile profile = SimProfile::Default());
+
+    // One byte from the host, sent at the given line rate (9600 modem link,
+    // 1200 radio link) at time nowMs.
+    void Receive(uint8_t byte, int baud, int64_t nowMs);
+
+    // Lets time pass up to nowMs: produces the output that falls due by then
+    // (the "?" prompts of a modem waiting for its access code).
+    void Advance(int64_t nowMs);
+
+    // The earliest time after the last Advance or Receive at which output falls
+    // due without further input; -1 when none will.
+    int64_t NextEventMs() const;
+
+    // Output waiting to be sent to the host, taken whole.
+    bool HasOutput() const;
+    std::string TakeOutput();
+
+    // Power off and on again at time nowMs: command mode is left, memory kept.
+    void PowerCycle(int64_t nowMs);
+
+    uint8_t Memory(int address) const;
+    void SetMemory(int address, const std::vector<uint8_t>& bytes);
+
+    // The check word at 0xFD that makes the configuration consistent.
+    uint16_t CorrectCheckWord() const;
+
+    // Command texts received in command mode, without ESC, checksum and CR.
+    const std::vector<std::string>& CommandLog() const;
+
+    // The profile the modem plays; its Memory is the live memory and its Faults
+    // may be switched at any time.
+    SimProfile& Profile();
+    const SimProfile& Profile() const;
+
+    bool InCommandMode() const { return state_ == State::CommandMode; }
+    // The radio that the last "ST" or "SR" routed the radio link to.
+    Radio SelectedRadio() const { return radio_; }
+    // The data of the last "SF" since power-up: the synthesiser's live setting.
+    const std::string& SynthSetting() const { return synth_; }
+    // The modem as it is now, as a profile to load again (no faults).
+    SimProfile Snapshot() const;
+
+private:
+    enum class State { Off, Prompting, CommandMode };
+
+    void ReceiveModem(uint8_t byte);
+    void ReceiveRadio(uint8_t byte, int baud, int64_t nowMs);
+    void HandleFrame(const std::string& frame);
+    std::string Execute(const std::string& command);
+    std::string ReadMemory(const std::string& arguments) const;
+    std::string WriteMemory(const std::string& arguments);
+    std::string CheckConfiguration() const;
+    std::string SampleSignal(const std::string& arguments) const;
+    void SendReply(const std::string& command, const std::string& body);
+    // Puts bytes on the line unless a fault holds them back; counted bytes use
+    // up the silence_after allowance.
+    void Send(const std::string& bytes, bool counted);
+
+    SimProfile profile_;
+    State state_ = State::Prompting;
+    int64_t nextPromptMs_ = -1;
+    std::string accessWindow_;
+    bool inFrame_ = false;
+    std::string frame_;
+    std::string output_;
+    std::vector<std::string> log_;
+    Radio radio_ = Radio::None;
+    std::string synth_;
+    bool muted_ = false;
+};

@@ -1,0 +1,241 @@
+#include "SimProfile.h"
+
+#include <algorithm>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+constexpr int CheckedFirst = 0x80;
+constexpr int CheckedLast = 0xFC;
+constexpr int CheckWordAddress = 0xFD;
+
+std::string trim(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+std::string normalisedKey(std::string key)
+{
+    std::replace(key.begin(), key.end(), '-', '_');
+    return key;
+}
+
+[[noreturn]] void badValue(const std::string& key, const std::string& value)
+{
+    throw std::runtime_error("bad value \"" + value + "\" for " + key);
+}
+
+bool parseBool(const std::string& key, const std::string& value)
+{
+    if (value == "true") return true;
+    if (value == "false") return false;
+    badValue(key, value);
+}
+
+int parseInt(const std::string& key, const std::string& value, int min, int max)
+{
+    int result = 0;
+    const char* end = value.data() + value.size();
+    const auto [ptr, ec] = std::from_chars(value.data(), end, result);
+    if (value.empty() || ec != std::errc() || ptr != end || result < min || result > max) badValue(key, value);
+    return result;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Two hex digits a byte; spaces may separate bytes but not split one.
+std::vector<uint8_t> parseBytes(const std::string& text)
+{
+    std::vector<uint8_t> bytes;
+    std::istringstream in(text);
+    std::string word;
+    while (in >> word) {
+        if (word.size() % 2 != 0) throw std::runtime_error("bad memory bytes \"" + word + "\"");
+        for (size_t i = 0; i < word.size(); i += 2) {
+            const int high = hexDigit(word[i]), low = hexDigit(word[i + 1]);
+            if (high < 0 || low < 0) throw std::runtime_error("bad memory bytes \"" + word + "\"");
+            bytes.push_back(uint8_t(high * 16 + low));
+        }
+    }
+    if (bytes.empty()) throw std::runtime_error("no memory bytes");
+    return bytes;
+}
+
+void setMemoryLine(SimProfile& profile, const std::string& addressText, const std::string& value)
+{
+    if (addressText.size() != 2 || hexDigit(addressText[0]) < 0 || hexDigit(addressText[1]) < 0)
+        throw std::runtime_error("bad memory address \"" + addressText + "\"");
+    const int address = hexDigit(addressText[0]) * 16 + hexDigit(addressText[1]);
+    const std::vector<uint8_t> bytes = parseBytes(value);
+    if (address + bytes.size() > SimProfile::MemorySize)
+        throw std::runtime_error("memory bytes run past address FF");
+    std::copy(bytes.begin(), bytes.end(), profile.Memory.begin() + address);
+}
+
+}  // namespace
+
+SimProfile SimProfile::Default()
+{
+    SimProfile p;
+    auto put = [&p](int address, std::initializer_list<uint8_t> bytes) {
+        std::copy(bytes.begin(), bytes.end(), p.Memory.begin() + address);
+    };
+    put(0x80, {0x80});              // carries the diagnostics settings
+    put(0x85, {6});                 // type 6: built-in high-band radio
+    put(0x86, {0x00});              // no frequency trim
+    put(0x88, {0x01, 0x02});        // diagnostics SIDs
+    put(0x8A, {0x11, 0x12, 0x21, 0x22});  // port A and B SIDs
+    put(0x8E, {0x04, 0x04});        // port A hardware flow control, port B enabled
+    put(0x90, {0x0D, 0x0D});        // end of message: CR
+    put(0x92, {0x0A, 0x0A});        // character timers
+    put(0x94, {0xFF, 0xFF});        // maximum frames
+    put(0x96, {0x05, 0x05});        // 9600,N,8,1 on both ports
+    put(0x98, {0x0B, 0xB8});        // PTT time-out 30 s
+    put(0x9A, {0x12, 0x34, 0x56});  // serial number
+    // Synthesiser: R 960 (12.5 kHz steps), A 1, N 505: 808.0125 MHz.
+    put(0xE0, {0x00, 0x00, 0x03, 0xC0, 0x02, 0x1F, 0x90});
+    put(0xF0, {0x30, 0x00});        // power alarm 1000 mW, no calibration
+    put(0xF2, {0x50, 0x00});        // RSSI threshold -100 dBm, no calibration
+    put(0xF5, {0x0C});              // TX delay 10 ms
+    put(0xF6, {0x04, 0x0A});        // slots
+    put(0xF8, {0x00});              // no collision avoidance
+    put(0xF9, {0x10});              // radio side at 9600 baud
+    put(0xFA, {0x00});              // no diagnostics, built-in radio, full duplex
+    put(0xFB, {0x40});              // high power, PTT on data, SID codes off, master
+    put(0xFC, {0x00});
+    p.FixCheckWord();
+    return p;
+}
+
+SimProfile SimProfile::Parse(const std::string& text)
+{
+    SimProfile p = Default();
+    bool fixCheckWord = true;
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        const std::string content = trim(line.substr(0, line.find('#')));
+        if (content.empty()) continue;
+        try {
+            const auto equals = content.find('=');
+            if (equals == std::string::npos) throw std::runtime_error("expected \"key = value\"");
+            const std::string key = normalisedKey(trim(content.substr(0, equals)));
+            const std::string value = trim(content.substr(equals + 1));
+            if (key.rfind("memory ", 0) == 0)
+                setMemoryLine(p, trim(key.substr(7)), value);
+            else if (key == "fix_check_word")
+                fixCheckWord = parseBool(key, value);
+            else
+                p.Set(key, value);
+        } catch (const std::runtime_error& e) {
+            throw std::runtime_error("line " + std::to_string(number) + ": " + e.what());
+        }
+    }
+    if (fixCheckWord) p.FixCheckWord();
+    return p;
+}
+
+SimProfile SimProfile::Load(const std::string& path)
+{
+    std::ifstream file(path);
+    if (!file) throw std::runtime_error(path + ": cannot be read");
+    std::ostringstream text;
+    text << file.rdbuf();
+    try {
+        return Parse(text.str());
+    } catch (const std::runtime_error& e) {
+        throw std::runtime_error(path + ": " + e.what());
+    }
+}
+
+void SimProfile::Set(const std::string& rawKey, const std::string& value)
+{
+    const std::string key = normalisedKey(rawKey);
+    if (key == "firmware") {
+        if (value.empty()) badValue(key, value);
+        Firmware = value;
+    } else if (key == "product_version") {
+        ProductVersion = value;
+    } else if (key == "prompt_interval_ms") {
+        PromptIntervalMs = parseInt(key, value, 1, 3600000);
+    } else if (key == "starts_off") {
+        StartsOff = parseBool(key, value);
+    } else if (key == "rssi") {
+        Rssi[1] = parseInt(key, value, 0, 255);
+    } else if (key.size() == 6 && key.rfind("rssi.", 0) == 0 && key[5] >= '0' && key[5] < '0' + RssiChannels) {
+        Rssi[key[5] - '0'] = parseInt(key, value, 0, 255);
+    } else {
+        SetFault(key, value);
+    }
+}
+
+void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
+{
+    const std::string key = normalisedKey(rawKey);
+    if (key == "silent")
+        Faults.Silent = parseBool(key, value);
+    else if (key == "bad_checksum")
+        Faults.BadChecksum = parseBool(key, value);
+    else if (key == "bad_checksum_on")
+        Faults.BadChecksumOn = value;
+    else if (key == "er_on")
+        Faults.ErOn = value;
+    else if (key == "silence_after")
+        Faults.SilenceAfter = parseInt(key, value, -1, 1 << 30);
+    else
+        throw std::runtime_error("unknown key \"" + rawKey + "\"");
+}
+
+std::string SimProfile::ToText() const
+{
+    std::ostringstream out;
+    out << "firmware = " << Firmware << "\n";
+    if (!ProductVersion.empty()) out << "product_version = " << ProductVersion << "\n";
+    out << "prompt_interval_ms = " << PromptIntervalMs << "\n";
+    for (int k = 0; k < RssiChannels; ++k) out << "rssi." << k << " = " << Rssi[k] << "\n";
+    out << "fix_check_word = false\n";
+    static const char digits[] = "0123456789ABCDEF";
+    for (int row = 0; row < MemorySize; row += 16) {
+        out << "memory " << digits[row >> 4] << '0' << " =";
+        for (int i = row; i < row + 16; ++i) out << ' ' << digits[Memory[i] >> 4] << digits[Memory[i] & 15];
+        out << "\n";
+    }
+    return out.str();
+}
+
+uint16_t SimProfile::CheckWordOf(const MemoryImage& memory)
+{
+    return Crc16X25(memory.data() + CheckedFirst, CheckedLast - CheckedFirst + 1);
+}
+
+uint16_t SimProfile::Crc16X25(const uint8_t* data, size_t size)
+{
+    uint16_t crc = 0xFFFF;
+    for (size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0x8408) : uint16_t(crc >> 1);
+    }
+    return uint16_t(crc ^ 0xFFFF);
+}
+
+void SimProfile::FixCheckWord()
+{
+    const uint16_t word = CheckWordOf(Memory);
+    Memory[CheckWordAddress] = uint8_t(word >> 8);
+    Memory[CheckWordAddress + 1] = uint8_t(word & 0xFF);
+}

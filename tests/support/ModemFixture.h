@@ -1,0 +1,60 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "LibraryContext.h"
+#include "LoopbackPort.h"
+#include "ModemComm.h"
+#include "ModemCommands.h"
+#include "ModemWrite.h"
+#include "RecordingProgressView.h"
+#include "RuntimeError.h"
+#include "ScriptedPrompt.h"
+#include "SimModem.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+
+// The library's modem link wired to a simulated modem on a fake clock, with
+// every message box recorded.
+class ModemFixture : public ::testing::Test {
+protected:
+    ModemFixture();
+
+    // Takes the simulated modem into command mode, as after a power-up.
+    void EnterCommandMode();
+    // The commands the modem received, without framing.
+    std::vector<std::string> Commands() const { return modem.CommandLog(); }
+    // Runs the body and expects it to raise error 68.
+    template <typename F>
+    void ExpectError68(F&& body);
+    void SetByte(int address, int value) { modem.SetMemory(address, {uint8_t(value)}); }
+    void SetWord(int address, int value) { modem.SetMemory(address, {uint8_t(value >> 8), uint8_t(value)}); }
+    void SetFirmware(const std::string& version);
+    void SetProductVersion(const std::string& versions);
+    void SetRssiSample(int sample);
+    // The commands the modem received after the given count of earlier ones.
+    std::vector<std::string> CommandsSince(size_t count) const;
+    int Byte(int address) const { return modem.Memory(address); }
+
+    FakeClock clock;
+    ScriptedPrompt prompt;
+    RecordingProgressView progress;
+    LibraryContext context{clock, prompt, progress};
+    SimModem modem;
+    LoopbackPort port{modem, clock};
+    ModemComm comm{context};
+    ModemCommands commands{comm};
+    ModemWrite writer{commands};
+};
+
+template <typename F>
+void ModemFixture::ExpectError68(F&& body)
+{
+    try {
+        body();
+        ADD_FAILURE() << "no error was raised";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), 68);
+    }
+}
