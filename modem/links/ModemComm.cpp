@@ -10,7 +10,6 @@ namespace {
 
 const QChar Esc(27);
 const QChar Cr(13);
-const QChar Lf(10);
 
 // Waits on the port, never longer than what is left of the time-out from start.
 bool waitForInputSince(SerialPort& port, Clock& clock, int64_t start, int timeoutMs)
@@ -42,23 +41,12 @@ void ModemComm::OpenModemPort(SerialPort& port)
         port.setPortOpen(true);
         WaitMilliseconds(SettleMs);
     } catch (const RuntimeError&) {
-        context_.MsgBox(QStringLiteral("Serial Port ") + QString::number(port.CommPort()) +
-                            QStringLiteral(" could not be opened.") + Lf +
-                            QStringLiteral("Please check port number in options menu,") + Lf +
-                            QStringLiteral("or the command line."),
-                        MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Comm Port Error"));
+        context_.ShowPortOpenError(port.CommPort());
         ModemErrorCode = PortNotOpened;
     }
 }
 
-void ModemComm::WaitMilliseconds(int milliseconds)
-{
-    Clock& clock = context_.clock();
-    const int64_t deadline = clock.NowMs() + milliseconds;
-    do {
-        clock.ProcessEvents(int(deadline - clock.NowMs()));
-    } while (clock.NowMs() <= deadline);
-}
+void ModemComm::WaitMilliseconds(int milliseconds) { context_.WaitWithEvents(milliseconds); }
 
 void ModemComm::CloseModemPort(SerialPort& port)
 {

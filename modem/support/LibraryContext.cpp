@@ -1,5 +1,7 @@
 #include "LibraryContext.h"
 
+#include "Clock.h"
+
 const QString LibraryContext::DefaultTitle = QStringLiteral("Radio Modem");
 
 LibraryContext::LibraryContext(Clock& clock, Prompt& prompt, ProgressView& progress)
@@ -10,4 +12,19 @@ LibraryContext::LibraryContext(Clock& clock, Prompt& prompt, ProgressView& progr
 MsgResult LibraryContext::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) const
 {
     return prompt_.Show(text, title.isEmpty() ? DefaultTitle : title, buttons, icon);
+}
+
+void LibraryContext::WaitWithEvents(int ms) const
+{
+    const int64_t deadline = clock_.NowMs() + ms;
+    do {
+        clock_.ProcessEvents(int(deadline - clock_.NowMs()));
+    } while (clock_.NowMs() <= deadline);
+}
+
+void LibraryContext::ShowPortOpenError(int commPort) const
+{
+    MsgBox(QStringLiteral("Serial Port ") + QString::number(commPort) +
+               QStringLiteral(" could not be opened.\nPlease check port number in options menu,\nor the command line."),
+           MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Comm Port Error"));
 }

@@ -20,6 +20,11 @@ public:
     MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
                      const QString& title = QString()) const;
 
+    // Lets window events through for the given time.
+    void WaitWithEvents(int ms) const;
+    // The box both serial links show when the port cannot be had.
+    void ShowPortOpenError(int commPort) const;
+
     static const QString DefaultTitle;
 
     int BrandingFlag = 0;

@@ -2,9 +2,7 @@
 
 #include "DevicePort.h"
 #include "LibraryContext.h"
-#include "ModemComm.h"
-#include "ModemCommands.h"
-#include "ModemWrite.h"
+#include "ModemLinks.h"
 #include "ProgressView.h"
 #include "RuntimeError.h"
 #include "ScriptedPrompt.h"
@@ -33,9 +31,13 @@ public:
     NullProgressView progress;
     LibraryContext context{clock, prompt, progress};
     DevicePort port;
-    ModemComm comm{context};
-    ModemCommands commands{comm};
-    ModemWrite writer{commands};
+    ModemLinks links{context};
+    ModemComm& comm = links.Comm;
+    ModemCommands& commands = links.Commands;
+    ModemWrite& writer = links.Writer;
+    RadioComm& radio = links.Radio;
+    RadioCommands& radioCommands = links.RadioCmds;
+    RadioWrite& radioWriter = links.RadioWriter;
 };
 
 template <typename F>

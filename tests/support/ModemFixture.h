@@ -3,9 +3,7 @@
 #include "FakeClock.h"
 #include "LibraryContext.h"
 #include "LoopbackPort.h"
-#include "ModemComm.h"
-#include "ModemCommands.h"
-#include "ModemWrite.h"
+#include "ModemLinks.h"
 #include "RecordingProgressView.h"
 #include "RuntimeError.h"
 #include "ScriptedPrompt.h"
@@ -43,9 +41,13 @@ protected:
     LibraryContext context{clock, prompt, progress};
     SimModem modem;
     LoopbackPort port{modem, clock};
-    ModemComm comm{context};
-    ModemCommands commands{comm};
-    ModemWrite writer{commands};
+    ModemLinks links{context};
+    ModemComm& comm = links.Comm;
+    ModemCommands& commands = links.Commands;
+    ModemWrite& writer = links.Writer;
+    RadioComm& radio = links.Radio;
+    RadioCommands& radioCommands = links.RadioCmds;
+    RadioWrite& radioWriter = links.RadioWriter;
 };
 
 template <typename F>

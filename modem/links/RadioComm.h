@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+
+class LibraryContext;
+class SerialPort;
+
+// The serial link to an external radio, reached through the modem once it has
+// selected the radio: 1200 baud, byte stuffing, an XOR checksum byte and an echo
+// of every byte sent. Codes 1 and 2 always come with error 68.
+class RadioComm {
+public:
+    enum ErrorCodes { NoError = 0, Timeout = 1, BadEcho = 2, PortNotOpened = 3 };
+
+    explicit RadioComm(LibraryContext& context);
+
+    LibraryContext& context() const { return context_; }
+
+    int RadioErrorCode = NoError;
+
+    void OpenRadioPort(SerialPort& port);
+    static QByteArray AppendRadioChecksum(const QByteArray& bytes);
+    static QByteArray StuffRadioFrame(const QByteArray& bytes);
+    static QByteArray UnstuffRadioFrame(const QByteArray& bytes);
+    QByteArray SendRadioCommand(const QByteArray& command, SerialPort& port);
+    uint8_t ReadRadioChar(SerialPort& port);
+    uint8_t WriteRadioChar(uint8_t byte, SerialPort& port);
+    void SendRadioAbort(SerialPort& port);
+
+    static constexpr uint8_t Esc = 0x1B;
+    static constexpr uint8_t Cr = 0x0D;
+    static constexpr uint8_t Dle = 0x10;
+    static constexpr int ByteTimeoutMs = 1000;
+    static constexpr int SettleMs = 500;
+
+private:
+    [[noreturn]] void fail(int code);
+
+    LibraryContext& context_;
+};

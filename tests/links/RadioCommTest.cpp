@@ -1,0 +1,244 @@
+#include "FakeClock.h"
+#include "LibraryContext.h"
+#include "RadioComm.h"
+#include "RecordingProgressView.h"
+#include "RuntimeError.h"
+#include "ScriptedPrompt.h"
+#include "SerialPort.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray b;
+    for (int v : values) b.append(char(v));
+    return b;
+}
+
+// A radio on the far side of the modem: echoes every byte (ESC as ESC CR) and
+// answers a frame's closing CR with the next scripted reply.
+class EchoPort : public SerialPort {
+public:
+    explicit EchoPort(FakeClock& clock) : clock_(clock) {}
+
+    bool PortOpen() const override { return open_; }
+    void setPortOpen(bool open) override { open_ = open; }
+    int InBufferCount() override { return int(input_.size()); }
+    void setInBufferCount(int count) override
+    {
+        if (count == 0) input_.clear();
+    }
+    int OutBufferCount() override { return 0; }
+    void setOutBufferCount(int) override { ++outputDiscards; }
+    QByteArray Input() override
+    {
+        QByteArray b = input_.left(1);
+        input_.remove(0, 1);
+        return b;
+    }
+    void Output(const QByteArray& data) override
+    {
+        for (char c : data) {
+            sent.append(c);
+            const uint8_t b = uint8_t(c);
+            if (sent.size() == wrongEchoAt) {
+                input_.append(char(b ^ 0x40));
+            } else if (b == 0x1B) {
+                input_.append(char(0x1B));
+                input_.append(char(escWithoutCr ? 0x0A : 0x0D));
+            } else {
+                input_.append(c);
+            }
+            if (b == 0x0D && !replies.empty()) {
+                input_.append(replies.front());
+                replies.pop_front();
+            }
+        }
+    }
+    bool WaitForInput(int ms) override
+    {
+        if (input_.isEmpty()) clock_.Advance(ms);
+        return !input_.isEmpty();
+    }
+    bool WaitForOutput(int) override { return true; }
+
+    void Feed(const QByteArray& b) { input_.append(b); }
+
+    QByteArray sent;
+    std::deque<QByteArray> replies;
+    qsizetype wrongEchoAt = -1;
+    bool escWithoutCr = false;
+    int outputDiscards = 0;
+
+private:
+    FakeClock& clock_;
+    bool open_ = true;
+    QByteArray input_;
+};
+
+class RadioCommTest : public ::testing::Test {
+protected:
+    int raised(auto&& body)
+    {
+        try {
+            body();
+        } catch (const RuntimeError& e) {
+            return e.Number();
+        }
+        return 0;
+    }
+
+    FakeClock clock;
+    ScriptedPrompt prompt;
+    RecordingProgressView progress;
+    LibraryContext context{clock, prompt, progress};
+    RadioComm radio{context};
+    EchoPort port{clock};
+};
+
+TEST(RadioFraming, ChecksumAndStuffing)
+{
+    EXPECT_EQ(RadioComm::AppendRadioChecksum(QByteArray()), bytes({0x00}));
+    EXPECT_EQ(RadioComm::AppendRadioChecksum(bytes({0x01, 0x78, 0x03})), bytes({0x01, 0x78, 0x03, 0x7A}));
+    const QByteArray plain = bytes({0x0D, 0x10, 0x1B, 0x41});
+    const QByteArray stuffed = bytes({0x10, 0x0E, 0x10, 0x11, 0x10, 0x1C, 0x41});
+    EXPECT_EQ(RadioComm::StuffRadioFrame(plain), stuffed);
+    EXPECT_EQ(RadioComm::UnstuffRadioFrame(stuffed), plain);
+    EXPECT_EQ(RadioComm::UnstuffRadioFrame(bytes({0x10, 0x41})), bytes({0x41}));
+    EXPECT_EQ(RadioComm::UnstuffRadioFrame(bytes({0x41, 0x10, 0x10, 0x42})), bytes({0x41, 0x10, 0x42}));
+    try {
+        RadioComm::UnstuffRadioFrame(bytes({0x41, 0x10}));
+        ADD_FAILURE() << "a lone DLE at the end";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.Number(), RuntimeError::InvalidArgument);
+    }
+}
+
+TEST_F(RadioCommTest, FramesOnTheWire)
+{
+    const struct {
+        const char* name;
+        QByteArray command;
+        QByteArray wire;
+    } cases[] = {
+        {"version", bytes({0x00}), bytes({0x1B, 0x00, 0x00, 0x0D})},
+        {"read three at 0x78", bytes({0x01, 0x78, 0x03}), bytes({0x1B, 0x01, 0x78, 0x03, 0x7A, 0x0D})},
+        {"write 0x0D to 0x4E", bytes({0x02, 0x4E, 0x0D}), bytes({0x1B, 0x02, 0x4E, 0x10, 0x0E, 0x41, 0x0D})},
+        {"checksum that needs stuffing", bytes({0x02, 0x0F}), bytes({0x1B, 0x02, 0x0F, 0x10, 0x0E, 0x0D})},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.sent.clear();
+        port.replies.push_back(bytes({0x00, 0x23, 0x0D}));
+        EXPECT_EQ(radio.SendRadioCommand(c.command, port), bytes({0x00, 0x23}));
+        EXPECT_EQ(port.sent, c.wire);
+        EXPECT_EQ(radio.RadioErrorCode, 0);
+    }
+    EXPECT_EQ(port.outputDiscards, 4) << "pending output is dropped before each frame";
+}
+
+TEST_F(RadioCommTest, TheReplyIsUnstuffed)
+{
+    port.replies.push_back(bytes({0x01, 0x00, 0x10, 0x0E, 0x10, 0x1C, 0x0D}));
+    EXPECT_EQ(radio.SendRadioCommand(bytes({0x01, 0x4C, 0x02}), port), bytes({0x01, 0x00, 0x0D, 0x1B}));
+}
+
+TEST_F(RadioCommTest, EchoFailures)
+{
+    const struct {
+        const char* name;
+        qsizetype wrongEchoAt;
+        bool escWithoutCr;
+        QByteArray stale;
+        qsizetype bytesSent;  // where the exchange stopped
+    } cases[] = {
+        {"a data byte echoed wrong", 3, false, {}, 3},
+        {"ESC echoed without CR", -1, true, {}, 1},
+        {"a stale byte taken as the echo", -1, false, bytes({0x55}), 1},
+        // A stale ESC CR passes for the first echo, and the real one then fails the next byte.
+        {"a stale ESC CR", -1, false, bytes({0x1B, 0x0D}), 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.setInBufferCount(0);
+        port.sent.clear();
+        port.wrongEchoAt = c.wrongEchoAt;
+        port.escWithoutCr = c.escWithoutCr;
+        port.Feed(c.stale);
+        port.replies.push_back(bytes({0x00, 0x10, 0x0D}));
+        EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x01, 0x7F, 0x01}), port); }), 68);
+        EXPECT_EQ(radio.RadioErrorCode, RadioComm::BadEcho);
+        EXPECT_EQ(port.sent.size(), c.bytesSent);
+        port.replies.clear();
+    }
+}
+
+TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte)
+{
+    port.replies.push_back(bytes({0x01, 0x00, 0x42}));
+    int64_t start = clock.NowMs();
+    EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x00}), port); }), 68);
+    EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
+    EXPECT_EQ(clock.NowMs() - start, 1000);
+
+    // No echo at all: the first byte fails.
+    class DeafPort : public EchoPort {
+    public:
+        using EchoPort::EchoPort;
+        void Output(const QByteArray& data) override { sent.append(data); }
+    } deaf{clock};
+    start = clock.NowMs();
+    EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x00}), deaf); }), 68);
+    EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
+    EXPECT_EQ(deaf.sent, bytes({0x1B}));
+    EXPECT_EQ(clock.NowMs() - start, 1000);
+}
+
+TEST_F(RadioCommTest, OpeningSetsTheRadioLineAndSettlesHalfASecond)
+{
+    port.setPortOpen(false);
+    const int64_t start = clock.NowMs();
+    radio.OpenRadioPort(port);
+    EXPECT_TRUE(port.PortOpen());
+    EXPECT_EQ(port.Settings(), "1200,N,8,1");
+    EXPECT_EQ(port.InputMode(), SerialPort::Binary);
+    EXPECT_EQ(port.InputLen(), 1);
+    EXPECT_TRUE(port.DTREnable());
+    EXPECT_FALSE(port.RTSEnable());
+    EXPECT_GE(clock.NowMs() - start, 500);
+    EXPECT_LT(clock.NowMs() - start, 510);
+    EXPECT_GT(clock.EventPasses(), 0);
+    EXPECT_EQ(radio.RadioErrorCode, 0);
+}
+
+TEST_F(RadioCommTest, APortThatCannotBeOpenedIsReportedNotRaised)
+{
+    class MissingPort : public EchoPort {
+    public:
+        using EchoPort::EchoPort;
+        void setPortOpen(bool open) override
+        {
+            if (open) throw RuntimeError(RuntimeError::InvalidPortNumber, "Invalid port number");
+        }
+    } missing{clock};
+    missing.setCommPort(3);
+    radio.OpenRadioPort(missing);
+    EXPECT_EQ(radio.RadioErrorCode, RadioComm::PortNotOpened);
+    ASSERT_EQ(prompt.Boxes().size(), 1);
+    EXPECT_EQ(prompt.Boxes().front().Title, "Comm Port Error");
+    EXPECT_EQ(prompt.Boxes().front().Text,
+              "Serial Port 3 could not be opened.\nPlease check port number in options menu,\nor the command line.");
+    EXPECT_EQ(prompt.Boxes().front().Icon, MsgIcon::Exclamation);
+}
+
+TEST_F(RadioCommTest, AbortSendsOneEsc)
+{
+    radio.SendRadioAbort(port);
+    EXPECT_EQ(port.sent, bytes({0x1B}));
+}
+
+}  // namespace
