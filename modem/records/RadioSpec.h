@@ -4,8 +4,9 @@
 #include <cstdint>
 
 class Prompt;
+class Recordset;
 
-// Where a radio type is looked up, and how a failure is shown.
+// Where a RadioSpec looks its radio up and whom its error message names.
 struct RadioSpecSource {
     QString DatabasePath;
     QString ContactName;
@@ -13,10 +14,12 @@ struct RadioSpecSource {
     QString Title;
 };
 
+// What one radio model can do, looked up by radio type code in the table "radio"
+// of the modem database. Member names and order are shared with the drivers.
 class RadioSpec {
 public:
     RadioSpec() = default;
-    explicit RadioSpec(RadioSpecSource source) : source_(std::move(source)) {}
+    explicit RadioSpec(RadioSpecSource source);
 
     double MaxTXFreq{};
     double MinTXFreq{};
@@ -43,8 +46,14 @@ public:
     double AlarmPowB{};
     bool ErrorCode{};
 
+    // Fills the members from the first row whose type range holds RType; no row
+    // leaves SynthType -1. A failure shows its message and sets ErrorCode.
     void GetRadioSpec(int16_t RType);
 
+    const RadioSpecSource& Source() const { return source_; }
+
 private:
+    void readRow(Recordset& rs, int16_t RType);
+
     RadioSpecSource source_;
 };

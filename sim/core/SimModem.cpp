@@ -1,5 +1,6 @@
 #include "SimModem.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -11,6 +12,8 @@ const std::string AccessCode = "t]u[a";
 constexpr size_t MaxFrame = 1024;  // a full-memory write fits; noise does not pile up
 constexpr int CheckWordAddress = 0xFD;
 constexpr uint16_t ConsistentResidue = 0xF0B8;
+constexpr int BuildAddress = 0xFA;
+constexpr uint8_t HdxBit = 0x08;  // one radio serves both directions
 
 std::string hex(unsigned value, int digits)
 {
@@ -54,10 +57,15 @@ bool startsWith(const std::string& text, const std::string& prefix)
     return !prefix.empty() && text.compare(0, prefix.size(), prefix) == 0;
 }
 
-void checkRange(int address, size_t count)
+void checkRange(int address, size_t count, size_t size = SimProfile::MemorySize, const char* what = "modem")
 {
-    if (address < 0 || address + count > SimProfile::MemorySize)
-        throw std::out_of_range("modem memory address " + std::to_string(address));
+    if (address < 0 || address + count > size)
+        throw std::out_of_range(std::string(what) + " memory address " + std::to_string(address));
+}
+
+void checkSide(SimModem::Radio side)
+{
+    if (side == SimModem::Radio::None) throw std::invalid_argument("no radio side");
 }
 
 }  // namespace
@@ -74,22 +82,32 @@ void SimModem::Receive(uint8_t byte, int baud, int64_t nowMs)
 {
     Advance(nowMs);
     if (state_ == State::Off) return;
-    if (baud != ModemBaud)
-        ReceiveRadio(byte, baud, nowMs);
-    else
+    if (baud == ModemBaud)
         ReceiveModem(byte);
+    else if (baud == RadioBaud)
+        ReceiveRadio(byte);
 }
 
 void SimModem::Advance(int64_t nowMs)
 {
-    if (state_ != State::Prompting || nowMs < nextPromptMs_) return;
-    const int64_t interval = profile_.PromptIntervalMs;
-    const int64_t due = (nowMs - nextPromptMs_) / interval + 1;
-    Send(std::string(size_t(due), '?'), false);
-    nextPromptMs_ += due * interval;
+    if (state_ != State::Prompting) return;
+    if (windowEndMs_ < 0) windowEndMs_ = nowMs + profile_.PromptWindowMs;
+    const int64_t lastPromptMs = std::min(nowMs, windowEndMs_ - 1);
+    if (lastPromptMs >= nextPromptMs_) {
+        const int64_t interval = profile_.PromptIntervalMs;
+        const int64_t due = (lastPromptMs - nextPromptMs_) / interval + 1;
+        Send(std::string(size_t(due), '?'), false);
+        nextPromptMs_ += due * interval;
+    }
+    // Nobody took it into command mode: it goes about its data.
+    if (nowMs >= windowEndMs_) state_ = State::DataMode;
 }
 
-int64_t SimModem::NextEventMs() const { return state_ == State::Prompting ? nextPromptMs_ : -1; }
+int64_t SimModem::NextEventMs() const
+{
+    if (state_ != State::Prompting || (windowEndMs_ >= 0 && nextPromptMs_ >= windowEndMs_)) return -1;
+    return nextPromptMs_;
+}
 
 bool SimModem::HasOutput() const { return !output_.empty(); }
 
@@ -99,6 +117,7 @@ void SimModem::PowerCycle(int64_t nowMs)
 {
     state_ = State::Prompting;
     nextPromptMs_ = nowMs + profile_.PromptIntervalMs;
+    windowEndMs_ = nowMs + profile_.PromptWindowMs;
     accessWindow_.clear();
     inFrame_ = false;
     frame_.clear();
@@ -107,6 +126,9 @@ void SimModem::PowerCycle(int64_t nowMs)
     // A modem that fell silent talks again; its silence_after fault is spent.
     if (muted_ || profile_.Faults.SilenceAfter == 0) profile_.Faults.SilenceAfter = -1;
     muted_ = false;
+    if (profile_.Faults.RadioSilenceAfter == 0) profile_.Faults.RadioSilenceAfter = -1;
+    txUnit_.PowerCycle();
+    rxUnit_.PowerCycle();
 }
 
 uint8_t SimModem::Memory(int address) const
@@ -125,6 +147,48 @@ uint16_t SimModem::CorrectCheckWord() const { return SimProfile::CheckWordOf(pro
 
 const std::vector<std::string>& SimModem::CommandLog() const { return log_; }
 
+uint8_t SimModem::RadioMemory(Radio side, int address) const
+{
+    checkRange(address, 1, SimProfile::RadioMemorySize, "radio");
+    return RadioProfile(side).Memory[size_t(address)];
+}
+
+void SimModem::SetRadioMemory(Radio side, int address, const std::vector<uint8_t>& bytes)
+{
+    SimProfile::SimRadio& radio = RadioProfile(side);
+    checkRange(address, bytes.size(), SimProfile::RadioMemorySize, "radio");
+    std::copy(bytes.begin(), bytes.end(), radio.Memory.begin() + address);
+}
+
+const std::vector<uint8_t>& SimModem::LastSynthLoad(Radio side) const { return Unit(side).LastSynthLoad(); }
+
+const std::vector<uint8_t>& SimModem::LastSetOutput(Radio side) const { return Unit(side).LastSetOutput(); }
+
+int SimModem::FinishCount(Radio side) const { return Unit(side).FinishCount(); }
+
+const std::vector<std::vector<uint8_t>>& SimModem::RadioCommandLog(Radio side) const
+{
+    return Unit(side).CommandLog();
+}
+
+const SimRadioUnit& SimModem::Unit(Radio side) const
+{
+    checkSide(side);
+    return side == Radio::Tx ? txUnit_ : rxUnit_;
+}
+
+SimProfile::SimRadio& SimModem::RadioProfile(Radio side)
+{
+    checkSide(side);
+    return side == Radio::Tx ? profile_.TxRadio : profile_.RxRadio;
+}
+
+const SimProfile::SimRadio& SimModem::RadioProfile(Radio side) const
+{
+    checkSide(side);
+    return side == Radio::Tx ? profile_.TxRadio : profile_.RxRadio;
+}
+
 SimProfile& SimModem::Profile() { return profile_; }
 
 const SimProfile& SimModem::Profile() const { return profile_; }
@@ -140,6 +204,7 @@ SimProfile SimModem::Snapshot() const
 void SimModem::ReceiveModem(uint8_t byte)
 {
     const char c = char(byte);
+    if (state_ == State::DataMode) return;
     if (state_ == State::Prompting) {
         if (c != Cr) {
             accessWindow_ += c;
@@ -168,9 +233,12 @@ void SimModem::ReceiveModem(uint8_t byte)
     }
 }
 
-// The radios behind "ST" and "SR" are not played yet: what the host sends them
-// at their own line rate is lost.
-void SimModem::ReceiveRadio(uint8_t, int, int64_t) {}
+void SimModem::ReceiveRadio(uint8_t byte)
+{
+    const Radio side = radio_ == Radio::Rx ? Radio::Rx : Radio::Tx;
+    SimRadioUnit& unit = side == Radio::Tx ? txUnit_ : rxUnit_;
+    output_ += unit.Receive(byte, RadioProfile(side), profile_.Faults);
+}
 
 void SimModem::HandleFrame(const std::string& frame)
 {
@@ -196,7 +264,8 @@ std::string SimModem::Execute(const std::string& command)
     if (name == "WN") return WriteMemory(arguments);
     if (command == "CR") return CheckConfiguration();
     if (command == "ST" || command == "SR") {
-        radio_ = command == "ST" ? Radio::Tx : Radio::Rx;
+        const bool halfDuplex = profile_.Memory[BuildAddress] & HdxBit;
+        radio_ = command == "SR" && !halfDuplex ? Radio::Rx : Radio::Tx;
         return command;
     }
     if (name == "RA") return SampleSignal(arguments);

@@ -1,28 +1,34 @@
 #pragma once
 
 #include "SimProfile.h"
+#include "SimRadioUnit.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
 // The modem's processor as seen from its port A: prompts after power-up, the
-// access code, framed commands with checksums, and its configuration memory.
+// access code, framed commands with checksums, and its configuration memory; and
+// behind its radio link the external radios that "ST" and "SR" select.
 // Time is given by the caller (milliseconds, monotonic), so the same core runs on
 // a real pseudo-terminal and on a fake clock in unit tests.
 class SimModem {
 public:
     static constexpr int ModemBaud = 9600;
+    static constexpr int RadioBaud = 1200;
     enum class Radio { None, Tx, Rx };
 
     explicit SimModem(SimProfile profile = SimProfile::Default());
 
-    // One byte from the host, sent at the given line rate (9600 modem link,
-    // 1200 radio link) at time nowMs.
+    // One byte from the host, sent at the given line rate at time nowMs: at 9600
+    // it is for the modem, at 1200 for the selected radio (the transmit radio
+    // until an "SR" on a full-duplex build), at any other rate it is lost.
     void Receive(uint8_t byte, int baud, int64_t nowMs);
 
     // Lets time pass up to nowMs: produces the output that falls due by then
-    // (the "?" prompts of a modem waiting for its access code).
+    // (the "?" prompts of a modem waiting for its access code). The prompt window
+    // runs from the power-up, or for a new modem from the first time it is given,
+    // so that a modem made before its clock starts still finds its host.
     void Advance(int64_t nowMs);
 
     // The earliest time after the last Advance or Receive at which output falls
@@ -33,7 +39,8 @@ public:
     bool HasOutput() const;
     std::string TakeOutput();
 
-    // Power off and on again at time nowMs: command mode is left, memory kept.
+    // Power off and on again at time nowMs: command mode is left, memory kept;
+    // the radios are power-cycled with the modem.
     void PowerCycle(int64_t nowMs);
 
     uint8_t Memory(int address) const;
@@ -55,14 +62,30 @@ public:
     Radio SelectedRadio() const { return radio_; }
     // The data of the last "SF" since power-up: the synthesiser's live setting.
     const std::string& SynthSetting() const { return synth_; }
+
+    // The external radios, by side (Radio::Tx or Radio::Rx; Radio::None throws
+    // std::invalid_argument). Memory addresses outside 0x00..0x7F throw
+    // std::out_of_range.
+    uint8_t RadioMemory(Radio side, int address) const;
+    void SetRadioMemory(Radio side, int address, const std::vector<uint8_t>& bytes);
+    // The bytes after the code of the radio's last synthesiser load since power-up.
+    const std::vector<uint8_t>& LastSynthLoad(Radio side) const;
+    // The selector and value of its last set-output since power-up.
+    const std::vector<uint8_t>& LastSetOutput(Radio side) const;
+    int FinishCount(Radio side) const;
+    // Its frames, unstuffed and without checksum (SimRadioUnit::CommandLog).
+    const std::vector<std::vector<uint8_t>>& RadioCommandLog(Radio side) const;
     // The modem as it is now, as a profile to load again (no faults).
     SimProfile Snapshot() const;
 
 private:
-    enum class State { Off, Prompting, CommandMode };
+    enum class State { Off, Prompting, CommandMode, DataMode };
 
     void ReceiveModem(uint8_t byte);
-    void ReceiveRadio(uint8_t byte, int baud, int64_t nowMs);
+    void ReceiveRadio(uint8_t byte);
+    const SimRadioUnit& Unit(Radio side) const;
+    SimProfile::SimRadio& RadioProfile(Radio side);
+    const SimProfile::SimRadio& RadioProfile(Radio side) const;
     void HandleFrame(const std::string& frame);
     std::string Execute(const std::string& command);
     std::string ReadMemory(const std::string& arguments) const;
@@ -77,6 +100,7 @@ private:
     SimProfile profile_;
     State state_ = State::Prompting;
     int64_t nextPromptMs_ = -1;
+    int64_t windowEndMs_ = -1;  // -1: not known until the modem is first given a time
     std::string accessWindow_;
     bool inFrame_ = false;
     std::string frame_;
@@ -85,4 +109,6 @@ private:
     Radio radio_ = Radio::None;
     std::string synth_;
     bool muted_ = false;
+    SimRadioUnit txUnit_;
+    SimRadioUnit rxUnit_;
 };

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -74,15 +75,61 @@ std::vector<uint8_t> parseBytes(const std::string& text)
     return bytes;
 }
 
-void setMemoryLine(SimProfile& profile, const std::string& addressText, const std::string& value)
+// A memory line's bytes into a modem's or a radio's memory image.
+template <size_t Size>
+void setMemoryLine(std::array<uint8_t, Size>& memory, const std::string& addressText, const std::string& value)
 {
+    static const char digits[] = "0123456789ABCDEF";
     if (addressText.size() != 2 || hexDigit(addressText[0]) < 0 || hexDigit(addressText[1]) < 0)
         throw std::runtime_error("bad memory address \"" + addressText + "\"");
-    const int address = hexDigit(addressText[0]) * 16 + hexDigit(addressText[1]);
+    const size_t address = size_t(hexDigit(addressText[0]) * 16 + hexDigit(addressText[1]));
+    if (address >= Size) throw std::runtime_error("bad memory address \"" + addressText + "\"");
     const std::vector<uint8_t> bytes = parseBytes(value);
-    if (address + bytes.size() > SimProfile::MemorySize)
-        throw std::runtime_error("memory bytes run past address FF");
-    std::copy(bytes.begin(), bytes.end(), profile.Memory.begin() + address);
+    if (address + bytes.size() > Size)
+        throw std::runtime_error(std::string("memory bytes run past address ") + digits[(Size - 1) >> 4] +
+                                 digits[(Size - 1) & 15]);
+    std::copy(bytes.begin(), bytes.end(), memory.begin() + address);
+}
+
+uint8_t parseHexByte(const std::string& key, const std::string& value)
+{
+    if (value.size() != 2 || hexDigit(value[0]) < 0 || hexDigit(value[1]) < 0) badValue(key, value);
+    return uint8_t(hexDigit(value[0]) * 16 + hexDigit(value[1]));
+}
+
+// The radio that a "radio.tx." or "radio.rx." key names, and the rest of the key;
+// nullptr for any other key.
+SimProfile::SimRadio* radioOf(SimProfile& profile, const std::string& key, std::string& field)
+{
+    if (key.size() < 9 || key.compare(0, 6, "radio.") != 0 || key[8] != '.') return nullptr;
+    field = key.substr(9);
+    if (key.compare(6, 2, "tx") == 0) return &profile.TxRadio;
+    if (key.compare(6, 2, "rx") == 0) return &profile.RxRadio;
+    return nullptr;
+}
+
+void setRadio(SimProfile::SimRadio& radio, const std::string& key, const std::string& field, const std::string& value)
+{
+    if (field == "family") {
+        if (value != "moskar" && value != "lumbrel" && value != "rudvik" && value != "none") badValue(key, value);
+        radio.Family = value;
+    } else if (field == "version") {
+        radio.Version = parseHexByte(key, value);
+    } else if (field == "load_status") {
+        radio.LoadStatus = parseHexByte(key, value);
+    } else {
+        throw std::runtime_error("unknown key \"" + key + "\"");
+    }
+}
+
+void writeMemoryRows(std::ostream& out, const std::string& prefix, const uint8_t* memory, int size)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    for (int row = 0; row < size; row += 16) {
+        out << prefix << "memory " << digits[row >> 4] << '0' << " =";
+        for (int i = row; i < row + 16; ++i) out << ' ' << digits[memory[i] >> 4] << digits[memory[i] & 15];
+        out << "\n";
+    }
 }
 
 }  // namespace
@@ -136,8 +183,12 @@ SimProfile SimProfile::Parse(const std::string& text)
             if (equals == std::string::npos) throw std::runtime_error("expected \"key = value\"");
             const std::string key = normalisedKey(trim(content.substr(0, equals)));
             const std::string value = trim(content.substr(equals + 1));
+            std::string field;
+            SimRadio* radio = radioOf(p, key, field);
             if (key.rfind("memory ", 0) == 0)
-                setMemoryLine(p, trim(key.substr(7)), value);
+                setMemoryLine(p.Memory, trim(key.substr(7)), value);
+            else if (radio && field.rfind("memory ", 0) == 0)
+                setMemoryLine(radio->Memory, trim(field.substr(7)), value);
             else if (key == "fix_check_word")
                 fixCheckWord = parseBool(key, value);
             else
@@ -173,16 +224,21 @@ void SimProfile::Set(const std::string& rawKey, const std::string& value)
         ProductVersion = value;
     } else if (key == "prompt_interval_ms") {
         PromptIntervalMs = parseInt(key, value, 1, 3600000);
+    } else if (key == "prompt_window_ms") {
+        PromptWindowMs = parseInt(key, value, 1, 1 << 30);
     } else if (key == "starts_off") {
         StartsOff = parseBool(key, value);
     } else if (key == "rssi") {
         Rssi[1] = parseInt(key, value, 0, 255);
     } else if (key.size() == 6 && key.rfind("rssi.", 0) == 0 && key[5] >= '0' && key[5] < '0' + RssiChannels) {
         Rssi[key[5] - '0'] = parseInt(key, value, 0, 255);
+    } else if (std::string field; SimRadio* radio = radioOf(*this, key, field)) {
+        setRadio(*radio, rawKey, field, value);
     } else {
         SetFault(key, value);
     }
 }
+
 
 void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
 {
@@ -197,23 +253,34 @@ void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
         Faults.ErOn = value;
     else if (key == "silence_after")
         Faults.SilenceAfter = parseInt(key, value, -1, 1 << 30);
+    else if (key == "radio_wrong_echo")
+        Faults.RadioWrongEcho = parseInt(key, value, 0, 1 << 30);
+    else if (key == "radio_esc_without_cr")
+        Faults.RadioEscWithoutCr = parseBool(key, value);
+    else if (key == "radio_silence_after")
+        Faults.RadioSilenceAfter = parseInt(key, value, -1, 1 << 30);
     else
         throw std::runtime_error("unknown key \"" + rawKey + "\"");
 }
 
 std::string SimProfile::ToText() const
 {
+    static const char digits[] = "0123456789ABCDEF";
     std::ostringstream out;
     out << "firmware = " << Firmware << "\n";
     if (!ProductVersion.empty()) out << "product_version = " << ProductVersion << "\n";
     out << "prompt_interval_ms = " << PromptIntervalMs << "\n";
+    out << "prompt_window_ms = " << PromptWindowMs << "\n";
     for (int k = 0; k < RssiChannels; ++k) out << "rssi." << k << " = " << Rssi[k] << "\n";
     out << "fix_check_word = false\n";
-    static const char digits[] = "0123456789ABCDEF";
-    for (int row = 0; row < MemorySize; row += 16) {
-        out << "memory " << digits[row >> 4] << '0' << " =";
-        for (int i = row; i < row + 16; ++i) out << ' ' << digits[Memory[i] >> 4] << digits[Memory[i] & 15];
-        out << "\n";
+    writeMemoryRows(out, "", Memory.data(), MemorySize);
+    const std::pair<const char*, const SimRadio*> radios[] = {{"radio.tx.", &TxRadio}, {"radio.rx.", &RxRadio}};
+    for (const auto& [prefix, radio] : radios) {
+        if (*radio == SimRadio{}) continue;
+        out << prefix << "family = " << radio->Family << "\n";
+        out << prefix << "version = " << digits[radio->Version >> 4] << digits[radio->Version & 15] << "\n";
+        out << prefix << "load_status = " << digits[radio->LoadStatus >> 4] << digits[radio->LoadStatus & 15] << "\n";
+        writeMemoryRows(out, prefix, radio->Memory.data(), RadioMemorySize);
     }
     return out.str();
 }

@@ -1,0 +1,67 @@
+#include "DatabaseError.h"
+
+#include <QSqlError>
+
+namespace DatabaseError {
+
+RuntimeError invalidUseOfNull() { return {InvalidUseOfNull, QStringLiteral("Invalid use of Null")}; }
+RuntimeError noCurrentRecord() { return {NoCurrentRecord, QStringLiteral("No current record.")}; }
+
+RuntimeError fileNotFound(const QString& path)
+{
+    return {FileNotFound, QStringLiteral("Could not find file '%1'.").arg(path)};
+}
+
+RuntimeError invalidFileName() { return {InvalidFileName, QStringLiteral("Not a valid file name.")}; }
+RuntimeError driverMissing() { return {DriverMissing, QStringLiteral("Could not find installable ISAM.")}; }
+RuntimeError itemNotFound() { return {ItemNotFound, QStringLiteral("Item not found in this collection.")}; }
+RuntimeError objectClosed() { return {ObjectClosed, QStringLiteral("Object invalid or no longer set.")}; }
+
+namespace {
+
+// SQLite's primary result codes that need a message of their own.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteNotADatabase = 26;
+
+QString after(const QString& text, const QString& prefix)
+{
+    return text.mid(prefix.size()).trimmed();
+}
+
+}  // namespace
+
+RuntimeError fromSql(const QSqlError& error, const QString& path, const QString& sql)
+{
+    const QString text = error.databaseText().isEmpty() ? error.driverText() : error.databaseText();
+    const int code = error.nativeErrorCode().toInt() & 0xFF;  // extended codes keep the primary in the low byte
+
+    static const QString noTable = QStringLiteral("no such table:");
+    static const QString noColumn = QStringLiteral("no such column:");
+    if (text.startsWith(noTable)) {
+        return {TableNotFound, QStringLiteral("The database engine cannot find the input table or query '%1'. "
+                                              "Make sure it exists and that its name is spelled correctly.")
+                                   .arg(after(text, noTable))};
+    }
+    if (text.startsWith(noColumn))
+        return {UnknownName, QStringLiteral("Unknown name '%1' in the query.").arg(after(text, noColumn))};
+    if (text.contains(QStringLiteral("syntax error")))
+        return {SyntaxError, QStringLiteral("Syntax error in query expression '%1'.").arg(sql)};
+
+    switch (code) {
+    case SqliteNotADatabase:
+        return {UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path)};
+    case SqliteBusy:
+    case SqliteLocked: return {Locked, QStringLiteral("Could not update; currently locked.")};
+    case SqliteReadOnly: return {ReadOnly, QStringLiteral("Cannot update. Database or object is read-only.")};
+    case SqliteCantOpen:
+        return {CannotOpen, QStringLiteral("The database engine cannot open the file '%1'. It is already opened "
+                                           "exclusively by another user, or you need permission to view its data.")
+                                .arg(path)};
+    default: return {GeneralError, text.isEmpty() ? QStringLiteral("Database error.") : text};
+    }
+}
+
+}  // namespace DatabaseError

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "WaitView.h"
+
+#include <QDialog>
+
+class QTimer;
+
+// Asks for the modem to be powered up and closes itself as soon as the modem
+// sends anything, or when the user presses Cancel.
+class WaitScreen : public QDialog, public WaitView {
+public:
+    WaitScreen(const QString& programTitle, QWidget* parent = nullptr);
+
+    bool ShowModal(SerialPort& port) override;
+
+    bool CancelRead = false;
+    SerialPort* Port = nullptr;
+
+private:
+    void Form_Load();
+    void Timer1_Timer();
+    void Cancel_Click();
+
+    QString programTitle_;
+    QTimer* timer_;
+};

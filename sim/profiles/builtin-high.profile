@@ -1,0 +1,25 @@
+# A modem with its built-in high-band radio (type 6): transmits 930.0000 MHz and
+# receives 76 MHz lower, at 854.0000 MHz; one synthesiser at 809.0000 MHz sets both.
+# Firmware 3.1, no programmer version requirement. default.profile is the same
+# model tuned to 929.0125 MHz.
+firmware = 3.1
+prompt_interval_ms = 200
+rssi = 175
+
+# 0x80: carries the diagnostics settings; 0x85: type 6; 0x86: trim -2
+memory 80 = 80 00 00 00 00 06 FE 00
+# 0x88..0x89 diagnostics SIDs; 0x8A..0x8D port A and B SIDs;
+# 0x8E port A flags (hardware flow control), 0x8F port B flags (enabled)
+memory 88 = 01 02 11 12 21 22 04 04
+# end of message CR, character timers, maximum frames (port A, port B)
+memory 90 = 0D 0D 0A 0A FF FF
+# port formats 9600,N,8,1; PTT time-out 30 s; serial number 210601
+memory 96 = 05 05 0B B8 21 06 01
+# synthesiser: 0xE0..0xE1 control, R 960 (12.5 kHz steps), 2*A = 160, 16*N = 8080:
+# 809.0000 MHz
+memory E0 = 00 00 03 C0 A0 1F 90
+# power alarm 1000 mW, threshold -100 dBm, no calibrations, TX delay 10 ms,
+# 4 slots of 10, no collision avoidance, radio side at 9600 baud,
+# built-in full-duplex radio, high power, PTT on data, master
+memory F0 = 30 00 50 00 00 0C 04 0A 00 10 00 40 00
+# The check word at 0xFD is computed when the profile is loaded.
