@@ -74,6 +74,7 @@ void SynthesisedRadio::unrecoverable(SerialPort& port)
 void SynthesisedRadio::measurePhaseFreq(SerialPort& port)
 {
     const double R = links_.RadioCmds.ReadLumbrelRefDivider(port);
+    // A divider of 0 gives no step at all: the operation fails as on a link error.
     if (R == 0) throw RuntimeError(DivisionByZero, QStringLiteral("Division by zero"));
     RadSpec.PhaseFreq = RadSpec.RefCrystal / R;
 }
@@ -231,7 +232,8 @@ bool SynthesisedRadio::QuerySetting(RadioSetting& RadioSet, bool& DisplayError, 
              QStringLiteral("The transmit freq of modem is limited to between ") + num(s.MinTXFreq) +
                  QStringLiteral("Mhz and ") + num(s.MaxTXFreq) + QStringLiteral(" Mhz"));
         channel(RadioSet.TXFreq, Side::Transmit);
-        rule(RadioSet.TXDelay < 0 || RadioSet.TXDelay > 200, QStringLiteral("TX lead in delay must be between 0 and 200!!"));
+        rule(RadioSet.TXDelay < 0 || RadioSet.TXDelay > 200,
+             QStringLiteral("TX lead in delay must be between 0 and 200!!"));
         rule(RadioSet.PowerAlarm < s.MinAlarmPow || RadioSet.PowerAlarm > s.MaxAlarmPow,
              QStringLiteral("Tx Power Alarm must be between ") + num(s.MinAlarmPow) + QStringLiteral(" and ") +
                  num(s.MaxAlarmPow) + QStringLiteral("mW!!"));

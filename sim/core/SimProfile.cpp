@@ -161,7 +161,7 @@ SimProfile SimProfile::Default()
     put(0xF8, {0x00});              // no collision avoidance
     put(0xF9, {0x10});              // radio side at 9600 baud
     put(0xFA, {0x00});              // no diagnostics, built-in radio, full duplex
-    put(0xFB, {0x40});              // high power, PTT on data, SID codes off, master
+    put(0xFB, {0xC0});              // SID codes on (port B is enabled), high power, PTT on data, master
     put(0xFC, {0x00});
     p.FixCheckWord();
     return p;

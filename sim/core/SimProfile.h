@@ -66,8 +66,8 @@ struct SimProfile {
 
     static constexpr int RadioMemorySize = 128;
 
-    // An external radio: its family decides only whether it is there at all; the
-    // drivers' view of the family lives in the memory image.
+    // An external radio. Its family says only whether it is there; what makes it
+    // a Moskar, Lumbrel or Rudvik to the drivers is its memory (type code, registers).
     struct SimRadio {
         std::string Family = "none";
         uint8_t Version = 0;

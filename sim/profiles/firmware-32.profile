@@ -18,5 +18,6 @@ memory 96 = 05 05 0B B8 32 00 44
 memory E0 = 00 00 03 C0 02 1F 90
 # power alarm 1000 mW, threshold -100 dBm, no calibrations, TX delay 10 ms,
 # 4 slots of 10, no collision avoidance, radio side at 9600 baud,
-# built-in full-duplex radio, high power, PTT on data, master
-memory F0 = 30 00 50 00 00 0C 04 0A 00 10 00 40 00
+# built-in full-duplex radio,
+# SID codes on (port B is enabled), high power, PTT on data, master
+memory F0 = 30 00 50 00 00 0C 04 0A 00 10 00 C0 00

@@ -18,8 +18,9 @@ memory 96 = 05 05 0B B8 62 30 05
 memory E0 = 00 00 00 00 00 00 00
 # power alarm 1000 mW, threshold -100 dBm, no calibrations, TX delay 10 ms,
 # 4 slots of 10, no collision avoidance, radio side at 9600 baud,
-# external radios (0xFA bit 1), full duplex, high power, PTT on data, master
-memory F0 = 30 00 50 00 00 0C 04 0A 00 10 02 40 00
+# external radios (0xFA bit 1), full duplex,
+# SID codes on (port B is enabled), high power, PTT on data, master
+memory F0 = 30 00 50 00 00 0C 04 0A 00 10 02 C0 00
 
 # The transmit radio, version 3.1; a synthesiser load answers status 0.
 radio.tx.family = rudvik

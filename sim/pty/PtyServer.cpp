@@ -42,6 +42,7 @@ void PtyServer::Run()
     for (;;) {
         int64_t now = NowUs();
         modem_.Advance(now / 1000);
+        DeliverIncoming(now);
         TakeOutput();
         SendPending(now);
 
@@ -74,7 +75,35 @@ void PtyServer::Feed(const std::string& received, int64_t nowUs)
 {
     if (received.empty()) return;
     const int baud = line_.Baud();
-    for (char c : received) modem_.Receive(uint8_t(c), baud, nowUs / 1000);
+    if (options_.throttle) {
+        for (char c : received) incoming_.push_back({uint8_t(c), baud, nowUs});
+        DeliverIncoming(nowUs);
+        return;
+    }
+    for (char c : received) Receive(uint8_t(c), baud, nowUs);
+}
+
+void PtyServer::DeliverIncoming(int64_t nowUs)
+{
+    size_t delivered = 0;
+    for (const Incoming& in : incoming_) {
+        const int64_t doneUs = CompleteUs(in);
+        if (doneUs > nowUs) break;
+        inputFreeUs_ = doneUs;
+        Receive(in.Byte, in.Baud, nowUs);
+        ++delivered;
+    }
+    incoming_.erase(incoming_.begin(), incoming_.begin() + long(delivered));
+}
+
+int64_t PtyServer::CompleteUs(const Incoming& in) const
+{
+    return std::max(inputFreeUs_, in.ArrivedUs) + BitsPerByte * 1'000'000 / std::max(in.Baud, 50);
+}
+
+void PtyServer::Receive(uint8_t byte, int baud, int64_t nowUs)
+{
+    modem_.Receive(byte, baud, nowUs / 1000);
     if (!log_.is_open()) return;
     const auto& commands = modem_.CommandLog();
     for (; logged_ < commands.size(); ++logged_) log_ << commands[logged_] << '\n';
@@ -84,7 +113,12 @@ void PtyServer::Feed(const std::string& received, int64_t nowUs)
 void PtyServer::TakeOutput()
 {
     std::string out = modem_.TakeOutput();
-    if (line_.Connected()) pending_ += out;
+    if (!line_.Connected() || out.empty()) return;
+    // A byte reaches the host only when its last bit has: after an idle spell the
+    // first one is due a byte time from now.
+    if (options_.throttle && pending_.empty())
+        nextByteUs_ = std::max(nextByteUs_, NowUs() + BitsPerByte * 1'000'000 / std::max(line_.Baud(), 50));
+    pending_ += out;
 }
 
 void PtyServer::SendPending(int64_t nowUs)
@@ -103,8 +137,6 @@ void PtyServer::SendPending(int64_t nowUs)
     }
     const int baud = std::max(line_.Baud(), 50);
     const int64_t byteUs = BitsPerByte * 1'000'000 / baud;
-    // After an idle spell the line is free at once, not owed past slots.
-    nextByteUs_ = std::max(nextByteUs_, nowUs);
     while (!pending_.empty() && nextByteUs_ <= nowUs) {
         if (line_.Write(pending_.data(), 1) == 0) {
             blocked_ = true;
@@ -136,6 +168,9 @@ int64_t PtyServer::TimeoutUs(int64_t nowUs) const
     if (nextEventMs >= 0) atMost(std::max<int64_t>(0, nextEventMs * 1000 - nowUs));
     if (options_.throttle && !pending_.empty() && !blocked_ && line_.Connected())
         atMost(std::max<int64_t>(0, nextByteUs_ - nowUs));
+    if (!incoming_.empty()) {
+        atMost(std::max<int64_t>(0, CompleteUs(incoming_.front()) - nowUs));
+    }
     if (line_.WatchFd() < 0 && !line_.Connected()) atMost(ReopenCheckUs);
     return timeout;
 }

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include <vector>
 
 class SimModem;
 
@@ -14,7 +15,7 @@ class SimModem;
 class PtyServer {
 public:
     struct Options {
-        bool throttle = false;   // send at the real line rate
+        bool throttle = false;   // send and take bytes at the real line rate
         std::string logPath;     // command texts, one a line; empty: none
     };
 
@@ -28,6 +29,9 @@ public:
 private:
     int64_t NowUs() const;
     void Feed(const std::string& received, int64_t nowUs);
+    // Throttled: hands the modem each received byte once its wire time has passed.
+    void DeliverIncoming(int64_t nowUs);
+    void Receive(uint8_t byte, int baud, int64_t nowUs);
     void TakeOutput();
     void SendPending(int64_t nowUs);
     bool HandleSignals(int64_t nowUs);
@@ -41,6 +45,14 @@ private:
     size_t logged_ = 0;
     std::string pending_;
     int64_t nextByteUs_ = 0;  // throttle: when the line is free for the next byte
+    struct Incoming {
+        uint8_t Byte;
+        int Baud;
+        int64_t ArrivedUs;
+    };
+    std::vector<Incoming> incoming_;  // throttle: received, still on the wire
+    int64_t inputFreeUs_ = 0;         // throttle: when the last received byte was complete
+    int64_t CompleteUs(const Incoming& in) const;
     bool blocked_ = false;    // the line took nothing last time
     int64_t startUs_ = 0;
 };

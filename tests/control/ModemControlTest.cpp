@@ -49,7 +49,6 @@ protected:
 
 TEST_F(ModemControlTest, ConnectsFromThePromptAndReadsTheBuiltInModem)
 {
-    SetByte(0xFB, Byte(0xFB) | 0x80);  // SID codes on, as port B is enabled
     Create();
     EXPECT_TRUE(control.Working);
     EXPECT_EQ(createdType, 6);

@@ -300,6 +300,19 @@ TEST_F(LumbrelTest, TrimOutsideTheRadiosRangeIsReadAsStored)
     EXPECT_EQ(r.TXFreqTrim, 130);
 }
 
+TEST_F(LumbrelTest, ReferenceDividerOfZeroFailsIntoTheHandler)
+{
+    SetRadioBytes(Side::Rx, 0x42, {0xF0, 0x00});  // only the low 12 bits count
+    Select(Side::Rx);
+    RadioSetting r;
+    r.RXFreq = 1.5;
+    EXPECT_FALSE(driver->ReadRadioSetting(port, r, 1));
+    EXPECT_EQ(TakeTexts(), QStringList{Unrecoverable(false)});
+    EXPECT_EQ(driver->Spec().PhaseFreq, 6250);
+    EXPECT_EQ(r.RXFreq, 1.5);
+    ExpectModemLink();
+}
+
 TEST_F(LumbrelTest, OtherSideWriteDoesNothing)
 {
     RadioSetting r = TransmitRecord(420.0125);

@@ -119,7 +119,7 @@ TEST_F(LumbrelTuning, PowerTestKeepsTheRadioLinkOpenBetweenSteps)
     const int opens = port.Opens();
     driver->WritePower(1000, false, port);
     driver->WritePower(2000, false, port);
-    EXPECT_EQ(modem.LastSetOutput(Side::Tx), (Bytes{0x03, 90}));  // 95.9 - 5.2
+    EXPECT_EQ(modem.LastSetOutput(Side::Tx), (Bytes{0x03, 91}));  // 95.9 - 5.2
     EXPECT_EQ(port.Opens(), opens);
     EXPECT_EQ(port.Settings(), RadioLink);
     driver->TestPowerMode(false, port);

@@ -21,7 +21,8 @@ QString rxBand(const char* low, const char* high)
 
 QString power(int mW)
 {
-    return QString("ERROR - Tx Power Level.\r\rThe Tx Power Range is 100mW to 7000mW\r\rTx power is currently set to %1mW")
+    return QString("ERROR - Tx Power Level.\r\rThe Tx Power Range is 100mW to 7000mW\r\r"
+                   "Tx power is currently set to %1mW")
         .arg(mW);
 }
 
@@ -136,7 +137,10 @@ TEST_F(SynthQuery, OtherSidesCheckNothing)
         for (RadioDriver* driver : {static_cast<RadioDriver*>(lumbrel.get()), static_cast<RadioDriver*>(rudvik.get())})
             Run(*driver, Valid(460.0125, 460.0125), side,
                 {{"everything broken",
-                  [](auto& r) { r.TXFreq = 10.013, r.RXFreq = 10.013, r.TXDelay = 201, r.PowerAlarm = 4001, r.txpower = 8000; },
+                  [](auto& r) {
+                      r.TXFreq = r.RXFreq = 10.013;
+                      r.TXDelay = 201, r.PowerAlarm = 4001, r.txpower = 8000;
+                  },
                   true, false, {}, 8000}});
     }
 }

@@ -156,6 +156,56 @@ TEST(ModemSimExecutable, TheDumpLoadsAgainAsTheSameModem)
     EXPECT_NE(again.ReadUntil('\r', 1000), Reply("CR=F0B8"));
 }
 
+// Sends a radio frame and returns what follows its echo, up to replyBytes of it.
+std::string radioCommand(ModemSimRun& sim, const Bytes& command, size_t replyBytes)
+{
+    const std::string frame = RadioFrame(command);
+    const std::string echo = EchoOf(frame);
+    sim.Write(frame);
+    const std::string got = sim.ReadCount(echo.size() + replyBytes, 1000);
+    EXPECT_EQ(got.substr(0, echo.size()), echo);
+    return got.size() > echo.size() ? got.substr(echo.size()) : std::string();
+}
+
+TEST(ModemSimExecutable, TheRadioLinkReachesTheSelectedRadioAndTheDumpKeepsItsMemory)
+{
+    const std::string profile = SIM_PROFILES_DIR "/moskar-fdx.profile";
+    TempFile dump;
+    {
+        ModemSimRun sim({profile, "--dump", dump.Path()});
+        ASSERT_TRUE(sim.Open());
+        enterCommandMode(sim);
+        sim.SetBaud(1200);
+        EXPECT_EQ(radioCommand(sim, {0x02, 0x4C, 0x0D}, 4), RadioReply({0x02, 0x00})) << "the transmit radio first";
+        sim.SetBaud(9600);
+        sim.Write(Frame("SR"));
+        EXPECT_EQ(sim.ReadUntil('\r', 1000), Reply("SR"));
+        sim.SetBaud(1200);
+        EXPECT_EQ(radioCommand(sim, {0x01, 0x78, 0x03}, 7), RadioReply({0x01, 0x00, 0x31, 0x20, 0x02}));
+        sim.SetBaud(9600);
+        sim.Write(Frame("SV"));
+        EXPECT_EQ(sim.ReadUntil('\r', 1000), Reply("SV:VA3.1"));
+        EXPECT_EQ(sim.ReadFor(50), "") << "nothing more from either side";
+        EXPECT_EQ(sim.Stop(), 0);
+    }
+    SimProfile expected = SimProfile::Load(profile);
+    expected.TxRadio.Memory[0x4C] = 0x0D;
+    const SimProfile dumped = SimProfile::Load(dump.Path());
+    EXPECT_EQ(dumped.TxRadio, expected.TxRadio);
+    EXPECT_EQ(dumped.RxRadio, expected.RxRadio);
+}
+
+TEST(ModemSimExecutable, RadioFaultFlagsReachTheRadio)
+{
+    // A window of 1 ms: no prompts get in between the radio's bytes.
+    TempFile profile(SimProfile::Load(SIM_PROFILES_DIR "/moskar-fdx.profile").ToText() + "prompt_window_ms = 1\n");
+    ModemSimRun sim({profile.Path(), "--fault", "radio-esc-without-cr", "--fault", "radio_silence_after=2"});
+    ASSERT_TRUE(sim.Open(1200));
+    const std::string frame = RadioFrame({0x00});
+    sim.Write(frame);
+    EXPECT_EQ(sim.ReadFor(150), "\x1B\n" + frame.substr(1) + RadioReply({0x00, 0x23}).substr(0, 2));
+}
+
 TEST(ModemSimExecutable, FaultFlagsReachTheModem)
 {
     ModemSimRun sim({"--fault", "bad-checksum", "--fault", "er_on=RN"});

@@ -1,5 +1,6 @@
 #include "ModemSimRun.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <fcntl.h>
@@ -132,6 +133,20 @@ std::string ModemSimRun::ReadUntil(char terminator, int timeoutMs)
             got += c;
             if (c == terminator) return got;
         }
+    }
+    return got;
+}
+
+std::string ModemSimRun::ReadCount(size_t count, int timeoutMs)
+{
+    std::string got;
+    const int64_t deadline = nowMs() + timeoutMs;
+    for (int64_t left = timeoutMs; left > 0 && got.size() < count; left = deadline - nowMs()) {
+        pollfd p{slave_, POLLIN, 0};
+        if (poll(&p, 1, int(left)) <= 0) continue;
+        char buffer[256];
+        const ssize_t n = read(slave_, buffer, std::min(sizeof buffer, count - got.size()));
+        if (n > 0) got.append(buffer, size_t(n));
     }
     return got;
 }

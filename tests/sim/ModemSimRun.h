@@ -25,6 +25,8 @@ public:
     // What arrives within the time, or up to and including the terminator.
     std::string ReadFor(int ms);
     std::string ReadUntil(char terminator, int timeoutMs);
+    // What arrives until count bytes are in, or the time is up.
+    std::string ReadCount(size_t count, int timeoutMs);
 
     void Signal(int signal) const;
     // Sends SIGTERM and waits: the exit status (-1 when killed otherwise).

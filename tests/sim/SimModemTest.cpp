@@ -390,6 +390,70 @@ TEST_F(SimModemTest, SilenceAfterCountsReplyBytesAndLastsUntilThePowerCycle)
     EXPECT_EQ(m.Profile().Faults.SilenceAfter, -1);
 }
 
+TEST_F(SimModemTest, TheAccessCodeIsTakenOnlyInsideThePromptWindow)
+{
+    const struct {
+        const char* name;
+        int windowMs;
+        int64_t codeAtMs;
+        int prompts;  // by then
+        bool enters;
+    } cases[] = {
+        {"default window, last moment", 0, 9999, 49, true},
+        {"default window, its end", 0, 10000, 49, false},
+        {"short window, last moment", 1000, 999, 4, true},
+        {"short window, its end", 1000, 1000, 4, false},
+        {"short window, long after", 1000, 60000, 4, false},
+        {"window shorter than the interval", 150, 100, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimProfile p = SimProfile::Default();
+        if (c.windowMs > 0) p.PromptWindowMs = c.windowMs;
+        SimModem m(p);
+        m.Advance(0);
+        m.Advance(c.codeAtMs);
+        EXPECT_EQ(m.TakeOutput(), std::string(size_t(c.prompts), '?'));
+        EXPECT_EQ(Exchange(m, AccessCode + "\r", c.codeAtMs), c.enters ? "OK\r" : "");
+        EXPECT_EQ(m.InCommandMode(), c.enters);
+    }
+}
+
+TEST_F(SimModemTest, AfterTheWindowTheModemIsInDataModeUntilThePowerCycle)
+{
+    SimProfile p = SimProfile::Default();
+    p.PromptWindowMs = 1000;
+    SimModem m(p);
+    m.Advance(0);
+    m.Advance(900);
+    EXPECT_EQ(m.TakeOutput(), "????");
+    EXPECT_EQ(m.NextEventMs(), -1) << "the prompt at 1000 would fall outside the window";
+    m.Advance(100000);
+    EXPECT_FALSE(m.HasOutput());
+    EXPECT_EQ(Exchange(m, AccessCode + "\r" + Frame("SV"), 100000), "");
+    EXPECT_EQ(Exchange(m, AccessCode + "\r", 100001), "");
+
+    m.PowerCycle(200000);
+    EXPECT_EQ(m.NextEventMs(), 200200);
+    m.Advance(200999);
+    EXPECT_EQ(m.TakeOutput(), "????");
+    EXPECT_EQ(Exchange(m, AccessCode + "\r", 200999), "OK\r");
+    m.Advance(300000);
+    EXPECT_EQ(Command(m, "SV"), Reply("SV:VA3.1")) << "in command mode the window no longer matters";
+}
+
+TEST_F(SimModemTest, ANewModemsWindowRunsFromTheFirstTimeItIsGiven)
+{
+    SimModem m;
+    m.Advance(1000000);  // a fake clock that does not start at zero
+    m.TakeOutput();
+    m.Advance(1009999);
+    EXPECT_TRUE(m.HasOutput());
+    EXPECT_EQ(m.NextEventMs(), -1);
+    m.TakeOutput();
+    EXPECT_EQ(Exchange(m, AccessCode + "\r", 1009999), "OK\r");
+}
+
 TEST_F(SimModemTest, AddressesOutsideTheMemoryThrow)
 {
     EXPECT_THROW(modem.Memory(256), std::out_of_range);

@@ -98,6 +98,72 @@ silence_after = 7
     EXPECT_TRUE(checkWordIsCorrect(p)) << "the check word follows the changed memory";
 }
 
+TEST(SimProfile, TheRadioKeysAndTheWindow)
+{
+    const SimProfile p = SimProfile::Parse(R"(prompt_window_ms = 2500
+radio.tx.family = moskar
+radio.tx.version = 23
+radio.tx.load-status = 2f
+radio.tx.memory 40 = 01 02
+radio.tx.memory 7F = 0C
+radio.rx.family = rudvik
+radio.rx.memory 00 = FF
+radio_wrong_echo = 3
+radio-esc-without-cr = true
+radio_silence_after = 9
+)");
+    EXPECT_EQ(p.PromptWindowMs, 2500);
+    EXPECT_EQ(p.TxRadio.Family, "moskar");
+    EXPECT_TRUE(p.TxRadio.Present());
+    EXPECT_EQ(p.TxRadio.Version, 0x23);
+    EXPECT_EQ(p.TxRadio.LoadStatus, 0x2F);
+    EXPECT_EQ(p.TxRadio.Memory[0x40], 0x01);
+    EXPECT_EQ(p.TxRadio.Memory[0x41], 0x02);
+    EXPECT_EQ(p.TxRadio.Memory[0x7F], 0x0C);
+    EXPECT_EQ(p.RxRadio.Family, "rudvik");
+    EXPECT_EQ(p.RxRadio.Version, 0);
+    EXPECT_EQ(p.RxRadio.Memory[0x00], 0xFF);
+    EXPECT_EQ(p.RxRadio.Memory[0x40], 0x00) << "each radio has its own memory";
+    EXPECT_EQ(p.Faults.RadioWrongEcho, 3);
+    EXPECT_TRUE(p.Faults.RadioEscWithoutCr);
+    EXPECT_EQ(p.Faults.RadioSilenceAfter, 9);
+    EXPECT_EQ(p.Memory, SimProfile::Default().Memory) << "radio memory is not the modem's";
+
+    const SimProfile d = SimProfile::Default();
+    EXPECT_EQ(d.PromptWindowMs, 10000);
+    EXPECT_FALSE(d.TxRadio.Present());
+    EXPECT_FALSE(d.RxRadio.Present());
+    EXPECT_EQ(d.Faults.RadioWrongEcho, 0);
+    EXPECT_EQ(d.Faults.RadioSilenceAfter, -1);
+}
+
+TEST(SimProfile, RadioKeyErrorsNameTheLine)
+{
+    const struct {
+        const char* text;
+        const char* message;
+    } cases[] = {
+        {"radio.tx.family = pexar\n", "line 1: bad value \"pexar\" for radio.tx.family"},
+        {"radio.tx.family = Moskar\n", "line 1: bad value \"Moskar\" for radio.tx.family"},
+        {"radio.rx.version = 123\n", "line 1: bad value \"123\" for radio.rx.version"},
+        {"radio.rx.version = 2.3\n", "line 1: bad value \"2.3\" for radio.rx.version"},
+        {"radio.tx.load_status =\n", "line 1: bad value \"\" for radio.tx.load_status"},
+        {"radio.tx.colour = red\n", "line 1: unknown key \"radio.tx.colour\""},
+        {"radio.xx.family = moskar\n", "line 1: unknown key \"radio.xx.family\""},
+        {"radio.tx.memory 80 = 00\n", "line 1: bad memory address \"80\""},
+        {"radio.tx.memory 7F = 00 00\n", "line 1: memory bytes run past address 7F"},
+        {"radio.rx.memory 40 = 0\n", "line 1: bad memory bytes \"0\""},
+        {"prompt_window_ms = 0\n", "line 1: bad value \"0\" for prompt_window_ms"},
+        {"radio_wrong_echo = -1\n", "line 1: bad value \"-1\" for radio_wrong_echo"},
+        {"radio_esc_without_cr = 1\n", "line 1: bad value \"1\" for radio_esc_without_cr"},
+        {"radio_silence_after = -2\n", "line 1: bad value \"-2\" for radio_silence_after"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(errorOf(c.text), c.message);
+    }
+}
+
 TEST(SimProfile, TheCheckWordIsKeptWhenTheProfileSaysSo)
 {
     const SimProfile p = SimProfile::Parse("memory F6 = 09\nmemory FD = 12 34\nfix_check_word = false\n");
@@ -149,10 +215,20 @@ TEST(SimProfile, ProfileTextReadsBackAsTheSameModem)
     p.ProductVersion = "3.4";
     p.PromptIntervalMs = 120;
     p.Rssi = {1, 2, 3, 4, 5};
+    p.PromptWindowMs = 4000;
     for (int i = 0; i < SimProfile::MemorySize; ++i) p.Memory[size_t(i)] = uint8_t(i * 7 + 3);
+    p.TxRadio.Family = "lumbrel";
+    p.TxRadio.Version = 0x14;
+    p.TxRadio.LoadStatus = 0x01;
+    for (int i = 0; i < SimProfile::RadioMemorySize; ++i) p.TxRadio.Memory[size_t(i)] = uint8_t(i * 5 + 1);
+    p.RxRadio.Memory[0x7F] = 0x27;  // a radio that is not there keeps its memory too
     const SimProfile back = SimProfile::Parse(p.ToText());
     EXPECT_EQ(back, p) << "memory, wrong check word included, survives";
     EXPECT_FALSE(checkWordIsCorrect(back));
+
+    const std::string text = SimProfile::Default().ToText();
+    EXPECT_EQ(text.find("radio."), std::string::npos) << "no radios, no radio lines";
+    EXPECT_EQ(SimProfile::Parse(text), SimProfile::Default());
 }
 
 TEST(SimProfile, OnlyFaultsAreSetAsFaults)
@@ -169,10 +245,50 @@ TEST(SimProfile, TheShippedProfiles)
 {
     EXPECT_EQ(SimProfile::Load(SIM_PROFILES_DIR "/default.profile"), SimProfile::Default());
 
+    const struct {
+        const char* file;
+        const char* firmware;
+        const char* productVersion;
+        int type;
+        int build;  // 0xFA
+        const char* txFamily;
+        int txType;
+        const char* rxFamily;
+        int rxType;
+    } units[] = {
+        {"builtin-high", "3.1", "", 6, 0x00, "none", 0, "none", 0},
+        {"builtin-low", "3.1", "", 7, 0x00, "none", 0, "none", 0},
+        {"firmware-32", "3.2", "3.0;3.4", 6, 0x00, "none", 0, "none", 0},
+        {"moskar-fdx", "3.1", "", 12, 0x02, "moskar", 12, "moskar", 12},
+        {"lumbrel-fdx", "3.1", "", 39, 0x02, "lumbrel", 39, "lumbrel", 39},
+        {"lumbrel-hdx", "3.1", "", 35, 0x0A, "lumbrel", 35, "none", 0},
+        {"rudvik-fdx", "3.1", "", 62, 0x02, "rudvik", 62, "rudvik", 62},
+    };
+    for (const auto& u : units) {
+        SCOPED_TRACE(u.file);
+        const SimProfile p = SimProfile::Load(std::string(SIM_PROFILES_DIR "/") + u.file + ".profile");
+        EXPECT_EQ(p.Firmware, u.firmware);
+        EXPECT_EQ(p.ProductVersion, u.productVersion);
+        EXPECT_EQ(p.Memory[0x85], u.type);
+        EXPECT_EQ(p.Memory[0xFA], u.build);
+        EXPECT_EQ(p.TxRadio.Family, u.txFamily);
+        EXPECT_EQ(p.TxRadio.Memory[0x7F], u.txType);
+        EXPECT_EQ(p.RxRadio.Family, u.rxFamily);
+        EXPECT_EQ(p.RxRadio.Memory[0x7F], u.rxType);
+        EXPECT_TRUE(checkWordIsCorrect(p));
+        EXPECT_EQ(p.Faults, SimProfile::SimFaults{});
+        EXPECT_NE(p.Memory[0x9A] | p.Memory[0x9B] | p.Memory[0x9C], 0) << "a serial number";
+        EXPECT_TRUE(p.Memory[0xFB] & 0x80) << "SID codes on, which an enabled port B needs";
+    }
+    EXPECT_DOUBLE_EQ(synthMHz(SimProfile::Load(SIM_PROFILES_DIR "/builtin-high.profile")), 809.0);
+    EXPECT_DOUBLE_EQ(synthMHz(SimProfile::Load(SIM_PROFILES_DIR "/builtin-low.profile")), 970.0);
+    EXPECT_DOUBLE_EQ(synthMHz(SimProfile::Load(SIM_PROFILES_DIR "/firmware-32.profile")), 808.0125);
+
     const SimProfile old = SimProfile::Load(SIM_PROFILES_DIR "/old-firmware.profile");
     EXPECT_EQ(old.Firmware, "2.3.1");
     EXPECT_EQ(old.Memory[0x85], 0);
     EXPECT_DOUBLE_EQ(synthMHz(old), 808.0125);
+    EXPECT_TRUE(old.Memory[0xFB] & 0x80);
     EXPECT_TRUE(checkWordIsCorrect(old));
 }
 

@@ -1,0 +1,155 @@
+// A full read and a full write of whole modems through the control, against
+// modemsim at the real line rates. For each it prints the wall time, the protocol
+// floor (the waits the protocol mandates plus the wire time of every byte at its
+// line rate), their ratio, and CPU time as a share of wall time.
+// Run by hand: build/bin/modembench
+#include "DevicePort.h"
+#include "ModemSetting.h"
+#include "ScriptedPrompt.h"
+#include "SimProcess.h"
+#include "SystemClock.h"
+#include "VellModem.h"
+#include "WaitView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <cstdio>
+#include <map>
+#include <sys/resource.h>
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// The system clock, adding up the waits the protocol asks for.
+class CountingClock : public SystemClock {
+public:
+    void Sleep(int ms) override
+    {
+        const int64_t start = NowMs();
+        SystemClock::Sleep(ms);
+        mandatedMs += double(NowMs() - start);
+    }
+    void ProcessEvents(int maxMs) override
+    {
+        const int64_t start = NowMs();
+        SystemClock::ProcessEvents(maxMs);
+        mandatedMs += double(NowMs() - start);
+    }
+    double mandatedMs = 0;
+};
+
+// A serial device that counts the bytes each way at each line rate.
+class CountingPort : public DevicePort {
+public:
+    QByteArray Input() override
+    {
+        QByteArray data = DevicePort::Input();
+        bytes[BaudRate()] += data.size();
+        return data;
+    }
+    void Output(const QByteArray& data) override
+    {
+        bytes[BaudRate()] += data.size();
+        DevicePort::Output(data);
+    }
+    // A wait that ran out is one the protocol mandates (a prompt that does not come).
+    bool WaitForInput(int ms) override
+    {
+        timer.start();
+        const bool arrived = DevicePort::WaitForInput(ms);
+        if (!arrived) expiredMs += double(timer.elapsed());
+        return arrived;
+    }
+    double WireMs() const
+    {
+        double ms = 0;
+        for (auto [baud, count] : bytes) ms += baud > 0 ? count * 10.0 * 1000.0 / baud : 0;
+        return ms;
+    }
+    std::map<int, qint64> bytes;
+    double expiredMs = 0;
+    QElapsedTimer timer;
+};
+
+class NoWait : public WaitView {
+public:
+    bool ShowModal(SerialPort&) override { return true; }
+};
+
+struct Measure {
+    double wallMs, floorMs, cpuShare;
+};
+
+template <typename F>
+Measure measure(CountingClock& clock, CountingPort& port, F&& body)
+{
+    clock.mandatedMs = 0;
+    port.expiredMs = 0;
+    port.bytes.clear();
+    const double cpuStart = cpuSeconds();
+    const int64_t start = clock.NowMs();
+    body();
+    const double wall = double(clock.NowMs() - start);
+    const double cpu = (cpuSeconds() - cpuStart) * 1000.0;
+    return {wall, clock.mandatedMs + port.expiredMs + port.WireMs(), wall > 0 ? cpu / wall : 0};
+}
+
+void print(const char* model, const char* what, const Measure& m)
+{
+    std::printf("%-26s %-6s wall %7.0f ms  floor %7.0f ms  wall/floor %.3f  cpu %.1f %% of wall\n", model, what,
+                m.wallMs, m.floorMs, m.floorMs > 0 ? m.wallMs / m.floorMs : 0, 100.0 * m.cpuShare);
+}
+
+void run(const char* model, const QString& profile)
+{
+    SimProcess sim({profile, QStringLiteral("--throttle")});
+    CountingClock clock;
+    CountingPort port;
+    port.SetDevicePath(sim.DevicePath());
+    ScriptedPrompt prompt;
+    NoWait wait;
+    VellModem::Seams seams;
+    seams.clock = &clock;
+    seams.port = &port;
+    seams.prompt = &prompt;
+    seams.wait = &wait;
+    VellModem control(seams);
+    control.setDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/Modem.mdb"));
+
+    ModemSetting setting;
+    const Measure read = measure(clock, port, [&] {
+        int16_t type = 0, tx = 0, rx = 0;
+        control.CreatModem(type, tx, rx);
+        control.ReadModemSetting(setting);
+    });
+    if (!control.Working()) {
+        std::printf("%s: the read failed: %s\n", model, prompt.Texts().join(" | ").toLocal8Bit().constData());
+        return;
+    }
+    print(model, "read", read);
+    bool needPassword = false;
+    const Measure write = measure(clock, port, [&] { control.WriteModemSetting(setting, needPassword); });
+    if (!control.DriverWorking()) {
+        std::printf("%s: the write failed: %s\n", model, prompt.Texts().join(" | ").toLocal8Bit().constData());
+        return;
+    }
+    print(model, "write", write);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    run("built-in (type 6)", QStringLiteral(SIM_PROFILES_DIR "/builtin-high.profile"));
+    run("external full duplex", QStringLiteral(SIM_PROFILES_DIR "/lumbrel-fdx.profile"));
+    return 0;
+}

@@ -1,0 +1,259 @@
+#include "KarsidFixture.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString TrimNotWritten = QStringLiteral(
+    "The Frequency Trim has not been written to this radio,\r it is only written if you have read this "
+    "particular radio first.");
+const QString NotOverwritten =
+    QStringLiteral("\"Orvane Diagnostics Processor settings\" in \"Edit SID\" have not been overwritten.");
+const QString NotFromSource = QStringLiteral(
+    "The \"Orvane Diagnostics Processor\" setting in \"Edit SID\" are not available from source, please configure "
+    "separately.");
+
+class KarsidWriteTest : public KarsidFixture {
+protected:
+    // Powers up the profile's modem, creates its drivers and reads it.
+    ModemSetting Start(const char* profile, int16_t tx, int16_t rx)
+    {
+        prompt.Clear();
+        UseProfile(profile);
+        Create(tx, rx);
+        ModemSetting setting = ReadAll();
+        progress.SetValue(0);
+        return setting;
+    }
+    // Writes and gives the messages; the link is closed on every path.
+    QStringList Write(ModemSetting& setting)
+    {
+        prompt.Clear();
+        before = Logged();
+        EXPECT_FALSE(driver.WriteModemSetting(port, setting));
+        EXPECT_FALSE(port.PortOpen());
+        for (const auto& box : prompt.Boxes()) {
+            EXPECT_EQ(box.Title, LibraryContext::DefaultTitle) << box.Text.toStdString();
+            EXPECT_EQ(box.Buttons, MsgButtons::OK);
+        }
+        return prompt.Texts();
+    }
+    // The configuration memory without the check word.
+    std::vector<uint8_t> Config() const
+    {
+        const auto& memory = modem.Profile().Memory;
+        return {memory.begin() + 0x80, memory.begin() + 0xFD};
+    }
+    bool Sent(const std::string& command) const
+    {
+        const auto since = CommandsSince(before);
+        return std::find(since.begin(), since.end(), command) != since.end();
+    }
+
+    size_t before = 0;
+};
+
+TEST_F(KarsidWriteTest, WritesBackWhatWasReadWithTheBarAtFixedSteps)
+{
+    using Selects = std::vector<std::string>;
+    const struct {
+        const char* profile;
+        int16_t tx, rx;
+        Selects selects;
+    } cases[] = {
+        {"default", 6, 6, {}},
+        {"moskar-fdx", 12, 12, {"ST", "SR"}},
+        {"lumbrel-hdx", 35, 35, {"ST"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        ModemSetting setting = Start(c.profile, c.tx, c.rx);
+        const std::vector<uint8_t> config = Config();
+        const qsizetype first = progress.Values().size();
+        EXPECT_TRUE(Write(setting).isEmpty()) << Dump();
+        EXPECT_TRUE(driver.Working);
+        EXPECT_EQ(SelectsSince(before), c.selects);
+        EXPECT_EQ(Config(), config);
+        EXPECT_TRUE(Sent("CR")) << "the configuration is checked";
+        EXPECT_EQ(modem.Memory(0xFD) << 8 | modem.Memory(0xFE), modem.CorrectCheckWord());
+
+        const QList<int> values = progress.Values().mid(first);
+        ASSERT_GE(values.size(), 4);
+        EXPECT_EQ(values.mid(0, 4), (QList<int>{15, 30, 40, 50}));
+        EXPECT_TRUE(std::all_of(values.begin() + 4, values.end(), [](int v) { return v > 50; }));
+    }
+}
+
+TEST_F(KarsidWriteTest, ReadOnlyMembersAreNotWritten)
+{
+    ModemSetting setting = Start("default", 6, 6);
+    const std::vector<uint8_t> config = Config();
+    setting.ModemType = 7;
+    setting.ModemID = 5;
+    setting.Firmware = "2.2";
+    setting.SerialNo = "654321";
+    setting.HDX = !setting.HDX;
+    setting.BaudRate9600 = !setting.BaudRate9600;
+    setting.DiagEnable = !setting.DiagEnable;
+    setting.RSSI = -60;  // WriteTxPwr is False after a read
+    EXPECT_TRUE(Write(setting).isEmpty()) << Dump();
+    EXPECT_EQ(Config(), config);
+}
+
+TEST_F(KarsidWriteTest, TheThresholdIsWrittenOnlyWithWriteTxPwr)
+{
+    for (const bool writeTxPwr : {false, true}) {
+        SCOPED_TRACE(writeTxPwr);
+        ModemSetting setting = Start("default", 6, 6);
+        const int threshold = Byte(0xF2);
+        setting.RSSI = -60;
+        setting.WriteTxPwr = writeTxPwr;
+        setting.NoOfSlot = 6;
+        EXPECT_TRUE(Write(setting).isEmpty()) << Dump();
+        EXPECT_EQ(Byte(0xF6), 6) << "the rest is written";
+        EXPECT_EQ(WritesToSince(0xF2, before).empty(), !writeTxPwr);
+        if (writeTxPwr) {
+            EXPECT_NE(Byte(0xF2), threshold);
+            EXPECT_EQ(ReadAll().RSSI, -60);
+        } else {
+            EXPECT_EQ(Byte(0xF2), threshold);
+        }
+    }
+}
+
+TEST_F(KarsidWriteTest, DiagnosticsAreWrittenOnlyWhenBothSidesCarryThem)
+{
+    const struct {
+        bool modemCarries;  // bit 7 of 0x80 at the time of the write
+        bool editable;      // DiagsEditable of the configuration
+        bool written;
+        QStringList messages;
+    } cases[] = {
+        {true, true, true, {}},
+        {false, true, false, {NotOverwritten}},
+        {true, false, false, {NotFromSource}},
+        {false, false, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.modemCarries << c.editable);
+        ModemSetting setting = Start("default", 6, 6);
+        SetByte(0x80, c.modemCarries ? 0x80 : 0x00);
+        setting.DiagsEditable = c.editable;
+        setting.DiagSID1 = 0x0A;
+        setting.DiagSID2 = 0x0B;
+        setting.DiagRepeat = !setting.DiagRepeat;
+        setting.SIDCode = !setting.SIDCode;
+        setting.PTTTimeout = 45;
+        const int sids[] = {Byte(0x88), Byte(0x89)};
+        const int repeat = Byte(0xFC);
+        const int options = Byte(0xFB);
+
+        EXPECT_EQ(Write(setting), c.messages);
+        EXPECT_TRUE(driver.Working);
+        EXPECT_EQ(Byte(0x98) << 8 | Byte(0x99), 4500) << "the rest is written";
+        if (c.written) {
+            EXPECT_TRUE(Sent("WN1880A0B")) << "both SIDs in one write";
+            EXPECT_EQ(Byte(0x88), 0x0A);
+            EXPECT_EQ(Byte(0x89), 0x0B);
+            EXPECT_EQ(Byte(0xFC) & 1, setting.DiagRepeat ? 1 : 0);
+            EXPECT_EQ(Byte(0xFB) & 0x80, setting.SIDCode ? 0x80 : 0);
+        } else {
+            EXPECT_TRUE(WritesToSince(0x88, before).empty());
+            EXPECT_TRUE(WritesToSince(0x89, before).empty());
+            EXPECT_TRUE(WritesToSince(0xFC, before).empty());
+            EXPECT_EQ(Byte(0x88), sids[0]);
+            EXPECT_EQ(Byte(0x89), sids[1]);
+            EXPECT_EQ(Byte(0xFC), repeat);
+            EXPECT_EQ(Byte(0xFB) & 0x80, options & 0x80);
+        }
+    }
+}
+
+TEST_F(KarsidWriteTest, AnotherUnitsTrimIsKeptOutWithOneMessage)
+{
+    const struct {
+        const char* profile;
+        int16_t tx, rx;
+        bool txOther, rxOther;
+    } cases[] = {
+        {"default", 6, 6, true, false},
+        {"default", 6, 6, true, true},
+        {"moskar-fdx", 12, 12, true, false},
+        {"moskar-fdx", 12, 12, false, true},
+        {"moskar-fdx", 12, 12, true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.profile << " tx " << c.txOther << " rx " << c.rxOther);
+        ModemSetting setting = Start(c.profile, c.tx, c.rx);
+        if (c.txOther) setting.TXRadio.SerialNo = "999999";
+        if (c.rxOther) setting.RXRadio.SerialNo = "999998";
+        setting.TXRadio.TXFreqTrim += 2;
+        setting.RXRadio.RXFreqTrim -= 2;
+        setting.TXRadio.TXDelay = 20;
+        setting.NoOfSlot = 7;
+        const bool external = c.tx != 6;
+        const int builtInTrim = Byte(0x86);
+        const int txTrim = external ? modem.RadioMemory(SimModem::Radio::Tx, 0x4C) : 0;
+        const int rxTrim = external ? modem.RadioMemory(SimModem::Radio::Rx, 0x4C) : 0;
+
+        EXPECT_EQ(Write(setting), QStringList{TrimNotWritten});
+        EXPECT_TRUE(driver.Working);
+        EXPECT_EQ(Byte(0xF6), 7);
+        prompt.Clear();
+        const ModemSetting back = ReadAll();
+        EXPECT_EQ(back.TXRadio.TXDelay, 20);
+        if (external) {
+            EXPECT_EQ(modem.RadioMemory(SimModem::Radio::Tx, 0x4C) == txTrim, c.txOther);
+            EXPECT_EQ(modem.RadioMemory(SimModem::Radio::Rx, 0x4C) == rxTrim, c.rxOther);
+        } else {
+            EXPECT_EQ(Byte(0x86), builtInTrim);
+        }
+    }
+}
+
+TEST_F(KarsidWriteTest, TheTrimMessageComesBeforeTheDiagnosticsMessage)
+{
+    ModemSetting setting = Start("default", 6, 6);
+    SetByte(0x80, 0x00);
+    setting.TXRadio.SerialNo = "999999";
+    EXPECT_EQ(Write(setting), (QStringList{TrimNotWritten, NotOverwritten}));
+}
+
+TEST_F(KarsidWriteTest, ALinkFailureMidwayIsUnrecoverableAndSkipsTheOtherMessages)
+{
+    ModemSetting setting = Start("default", 6, 6);
+    SetByte(0x80, 0x00);
+    setting.TXRadio.SerialNo = "999999";
+    setting.NoOfSlot = 9;
+    modem.Profile().Faults.SilenceAfter = 60;
+    const QStringList texts = Write(setting);
+    EXPECT_FALSE(driver.Working);
+    ASSERT_FALSE(texts.isEmpty());
+    EXPECT_EQ(texts.back(), Unrecoverable);
+    EXPECT_EQ(texts.count(Unrecoverable), 1) << Dump();
+    EXPECT_FALSE(texts.contains(TrimNotWritten));
+    EXPECT_FALSE(texts.contains(NotOverwritten));
+    EXPECT_FALSE(Sent("CR"));
+}
+
+TEST_F(KarsidWriteTest, AFailedRadioEndsTheWriteBeforeTheCheck)
+{
+    const struct {
+        const char* name;
+        SimModem::Radio missing;
+    } cases[] = {{"transmit radio", SimModem::Radio::Tx}, {"receive radio", SimModem::Radio::Rx}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModemSetting setting = Start("moskar-fdx", 12, 12);
+        setting.TXRadio.SerialNo = "999999";
+        (c.missing == SimModem::Radio::Tx ? modem.Profile().TxRadio : modem.Profile().RxRadio).Family = "none";
+        const QStringList texts = Write(setting);
+        EXPECT_FALSE(driver.Working);
+        // The radio driver's own message; no further message follows.
+        EXPECT_EQ(texts, QStringList{Unrecoverable});
+        EXPECT_FALSE(Sent("CR"));
+        EXPECT_EQ(SelectsSince(before).back(), c.missing == SimModem::Radio::Tx ? "ST" : "SR");
+    }
+}
+
+}  // namespace
