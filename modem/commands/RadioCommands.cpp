@@ -11,16 +11,6 @@
 
 using namespace RadioMap;
 
-namespace {
-
-char byteChar(int value)
-{
-    if (value < 0 || value > 255) throw RuntimeError::overflow();
-    return char(value);
-}
-
-}  // namespace
-
 RadioCommands::RadioCommands(RadioComm& radio) : radio_(radio) {}
 
 QString RadioCommands::FormatRadioVersion(const QByteArray& reply)
@@ -41,14 +31,14 @@ QString RadioCommands::ReadRadioVersion(SerialPort& port)
 QByteArray RadioCommands::ReadRadioMemory(SerialPort& port, int address, int count)
 {
     QByteArray command;
-    command.append(char(Command::ReadMemory)).append(byteChar(address)).append(byteChar(count));
+    command.append(char(Command::ReadMemory)).append(vb::ByteChar(address)).append(vb::ByteChar(count));
     return radio_.SendRadioCommand(command, port);
 }
 
 void RadioCommands::WriteRadioMemory(SerialPort& port, int address, const QByteArray& data)
 {
     QByteArray command;
-    command.append(char(Command::WriteMemory)).append(byteChar(address)).append(data);
+    command.append(char(Command::WriteMemory)).append(vb::ByteChar(address)).append(data);
     radio_.SendRadioCommand(command, port);
 }
 

@@ -11,21 +11,11 @@
 
 using namespace RadioMap;
 
-namespace {
-
-char byteOf(int64_t value)
-{
-    if (value < 0 || value > 255) throw RuntimeError::overflow();
-    return char(value);
-}
-
-}  // namespace
-
 RadioWrite::RadioWrite(RadioCommands& commands) : commands_(commands), radio_(commands.radio()) {}
 
 void RadioWrite::writeByte(int address, int value, SerialPort& port)
 {
-    commands_.WriteRadioMemory(port, address, QByteArray(1, byteOf(value)));
+    commands_.WriteRadioMemory(port, address, QByteArray(1, vb::ByteChar(value)));
 }
 
 void RadioWrite::writeDivider(int address, int highAddress, int32_t N, int mask, int highBits, SerialPort& port)
@@ -105,11 +95,11 @@ int32_t RadioWrite::WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool tran
     const bool bs = transmit ? spec.TXBs : spec.RXBs;
     QByteArray command;
     command.append(char(Command::SynthLoad));
-    command.append(byteOf(sc / 256));
-    command.append(byteOf((sc & 0xF0) | (transmit ? 4 : 0) | (bs ? 8 : 0) | ((N / 65536) & 3)));
+    command.append(vb::ByteChar(sc / 256));
+    command.append(vb::ByteChar((sc & 0xF0) | (transmit ? 4 : 0) | (bs ? 8 : 0) | ((N / 65536) & 3)));
     command.append(char((N & 0xFF00) / 256));
     command.append(char(N & 0xFF));
-    command.append(byteOf(spec.SynthLockTime));
+    command.append(vb::ByteChar(spec.SynthLockTime));
     const int32_t status = commands_.SendStatusCommand(port, command);
     radio_.context().clock().Sleep(1000);
     return status;
@@ -136,7 +126,7 @@ int32_t RadioWrite::WriteRadioBlockB(const RadioSpec& spec, int32_t N, bool tran
     command.append(control);
     command.append(char(bs | (transmit ? ((sc / 2) & 0x7A) : (((sc & 0xF0) | 4) / 2))));
     command.append(char(0x08));
-    command.append(byteOf(spec.SynthLockTime));
+    command.append(vb::ByteChar(spec.SynthLockTime));
     const int32_t status = commands_.SendStatusCommand(port, command);
     radio_.context().clock().Sleep(1000);
     return status;
@@ -145,6 +135,6 @@ int32_t RadioWrite::WriteRadioBlockB(const RadioSpec& spec, int32_t N, bool tran
 void RadioWrite::WriteRadioBlockC(int selector, int value, SerialPort& port)
 {
     QByteArray command;
-    command.append(char(Command::SetOutput)).append(byteOf(selector)).append(byteOf(value));
+    command.append(char(Command::SetOutput)).append(vb::ByteChar(selector)).append(vb::ByteChar(value));
     radio_.SendRadioCommand(command, port);
 }

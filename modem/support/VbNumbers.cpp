@@ -114,6 +114,12 @@ int32_t HexToLong(const QString& hexDigits)
     return static_cast<int32_t>(v);
 }
 
+char ByteChar(int64_t value)
+{
+    if (value < 0 || value > 255) throw RuntimeError::overflow();
+    return char(value);
+}
+
 QString HexByte(int64_t value)
 {
     if (value < 0 || value > 255) throw RuntimeError::overflow();

@@ -25,6 +25,9 @@ uint8_t CByte(double value);
 // that is not hexadecimal is a type mismatch, one above 7FFFFFFF an overflow.
 int32_t HexToLong(const QString& hexDigits);
 
+// The value as one raw byte of a command; a value outside 0..255 is an overflow.
+char ByteChar(int64_t value);
+
 // Two upper-case hexadecimal digits; a value outside 0..255 is an overflow.
 QString HexByte(int64_t value);
 

@@ -1,21 +1,14 @@
 // Reads the whole configuration memory location by location from modemsim over a
 // pseudo-terminal and prints how much CPU the library used against wall time.
 // Run by hand: build/bin/linkbench
+#include "CpuTime.h"
 #include "DeviceFixture.h"
 
 #include <QCoreApplication>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 void run(const char* name, const QStringList& simArguments)
 {
@@ -25,11 +18,11 @@ void run(const char* name, const QStringList& simArguments)
         return;
     }
     constexpr int first = 0x80, last = 0xFF;
-    const double cpuStart = cpuSeconds();
+    const double cpuStart = CpuSeconds();
     const int64_t wallStart = f.clock.NowMs();
     for (int address = first; address <= last; ++address) f.commands.ReadLocation(address, 1, f.port);
     const double wall = (f.clock.NowMs() - wallStart) / 1000.0;
-    const double cpu = cpuSeconds() - cpuStart;
+    const double cpu = CpuSeconds() - cpuStart;
     std::printf("%-22s %3d locations  wall %.3f s  cpu %.3f s  cpu/wall %.1f %%\n", name, last - first + 1, wall,
                 cpu, wall > 0 ? 100.0 * cpu / wall : 0.0);
 }

@@ -3,6 +3,7 @@
 // floor (the waits the protocol mandates plus the wire time of every byte at its
 // line rate), their ratio, and CPU time as a share of wall time.
 // Run by hand: build/bin/modembench
+#include "CpuTime.h"
 #include "DevicePort.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
@@ -15,17 +16,9 @@
 #include <QElapsedTimer>
 #include <cstdio>
 #include <map>
-#include <sys/resource.h>
 
 namespace {
 
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // The system clock, adding up the waits the protocol asks for.
 class CountingClock : public SystemClock {
@@ -93,11 +86,11 @@ Measure measure(CountingClock& clock, CountingPort& port, F&& body)
     clock.mandatedMs = 0;
     port.expiredMs = 0;
     port.bytes.clear();
-    const double cpuStart = cpuSeconds();
+    const double cpuStart = CpuSeconds();
     const int64_t start = clock.NowMs();
     body();
     const double wall = double(clock.NowMs() - start);
-    const double cpu = (cpuSeconds() - cpuStart) * 1000.0;
+    const double cpu = (CpuSeconds() - cpuStart) * 1000.0;
     return {wall, clock.mandatedMs + port.expiredMs + port.WireMs(), wall > 0 ? cpu / wall : 0};
 }
 

@@ -172,6 +172,21 @@ TEST(ControlEndToEnd, NoModemAndCancelInTheWaitWindow)
     EXPECT_EQ(run.exitCode, 1);
 }
 
+TEST(ControlEndToEnd, AModemThatOnlyAnswersAfterAPowerCycle)
+{
+    SimProcess sim({profile("starts_off")});
+    QProcess process;
+    process.setReadChannel(QProcess::StandardError);
+    process.start(QStringLiteral(MODEMPROBE_PATH), {"read", sim.DevicePath(), "--db", MODEM_DATABASE_PATH});
+    QByteArray err;
+    while (!err.contains("WAITWINDOW") && process.waitForReadyRead(10000)) err += process.readAllStandardError();
+    ASSERT_TRUE(err.contains("WAITWINDOW")) << err.toStdString();
+    sim.PowerCycle();
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(process.readAllStandardOutput().contains("ModemType=6"));
+}
+
 TEST(ControlEndToEnd, ConnectionRefusals)
 {
     const char* prefers =
