@@ -16,8 +16,9 @@ RadioCommands::RadioCommands(RadioComm& radio) : radio_(radio) {}
 QString RadioCommands::FormatRadioVersion(const QByteArray& reply)
 {
     if (reply.isEmpty()) return QString();
-    // Byte 2 holds the version; a reply of one byte has none to show.
-    const int v = reply.size() >= 2 ? uint8_t(reply[1]) : 0;
+    // Byte 2 holds the version: a reply without it has no version to take.
+    if (reply.size() < 2) throw RuntimeError::invalidArgument();
+    const int v = uint8_t(reply[1]);
     return vb::Hex(v >> 4) + QLatin1Char('.') + vb::Hex(v & 0x0F);
 }
 
@@ -81,7 +82,9 @@ void RadioCommands::FinishRadioWrite(SerialPort& port)
 int32_t RadioCommands::SendStatusCommand(SerialPort& port, const QByteArray& command)
 {
     const QByteArray reply = radio_.SendRadioCommand(command, port);
-    if (radio_.RadioErrorCode != 0 || reply.size() < 2) return 0;
+    if (radio_.RadioErrorCode != 0) return 0;
+    // A reply without its status byte must not pass for one that reports success.
+    if (reply.size() < 2) throw RuntimeError::invalidArgument();
     return uint8_t(reply[1]);
 }
 

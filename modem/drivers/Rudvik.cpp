@@ -1,5 +1,7 @@
 #include "Rudvik.h"
 
+#include "RuntimeError.h"
+
 #include "ModemLinks.h"
 #include "RadioMap.h"
 #include "VbNumbers.h"
@@ -71,7 +73,10 @@ bool Rudvik::WriteRXFreq(double freq, SerialPort& PortDriver)
 {
     links_.Radio.OpenRadioPort(PortDriver);
     const int64_t W = int64_t(links_.RadioCmds.ReadRudvikWord40(PortDriver)) * 2 | 1;
+    if (RadSpec.PhaseFreq == 0) throw RuntimeError(11, QStringLiteral("Division by zero"));
     const double y = dividerOf(freq, Side::Receive) / Prescaler;
+    // The counters are whole numbers well inside 32 bits; anything else cannot be loaded.
+    if (!(y >= 0 && y < 2147483648.0)) throw RuntimeError::overflow();
     const int64_t B = int64_t(vb::Int(y));
     const int64_t A64 = int64_t(vb::RoundHalfEven(64 * (ComputeSynthWord(y) * 64)));
     const int64_t D = (B * 8192) | A64;

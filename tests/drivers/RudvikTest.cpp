@@ -272,3 +272,24 @@ TEST_F(RudvikTest, MembersWithoutAJobLeaveThePortAlone)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(RudvikTest, AChannelStepOfZeroFailsTheLoadInsteadOfHanging)
+{
+    Select(Side::Rx);
+    for (double step : {0.0, 1e-300}) {
+        SCOPED_TRACE(step);
+        driver->spec().PhaseFreq = step;
+        const size_t loads = RadioCommandCount(Side::Rx);
+        try {
+            driver->WriteRXFreq(222.5, port);
+            ADD_FAILURE() << "no error was raised";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.Number(), step == 0 ? 11 : RuntimeError::Overflow);
+        }
+        EXPECT_EQ(RadioCommandCount(Side::Rx), loads + 1) << "only the reference word was read";
+    }
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 #include "RecordingProgressView.h"
 #include "RuntimeError.h"
 #include "ScriptedPrompt.h"
+#include "EchoPort.h"
 #include "SerialPort.h"
 
 #include <gtest/gtest.h>
@@ -18,67 +19,6 @@ QByteArray bytes(std::initializer_list<int> values)
     for (int v : values) b.append(char(v));
     return b;
 }
-
-// A radio on the far side of the modem: echoes every byte (ESC as ESC CR) and
-// answers a frame's closing CR with the next scripted reply.
-class EchoPort : public SerialPort {
-public:
-    explicit EchoPort(FakeClock& clock) : clock_(clock) {}
-
-    bool PortOpen() const override { return open_; }
-    void setPortOpen(bool open) override { open_ = open; }
-    int InBufferCount() override { return int(input_.size()); }
-    void setInBufferCount(int count) override
-    {
-        if (count == 0) input_.clear();
-    }
-    int OutBufferCount() override { return 0; }
-    void setOutBufferCount(int) override { ++outputDiscards; }
-    QByteArray Input() override
-    {
-        QByteArray b = input_.left(1);
-        input_.remove(0, 1);
-        return b;
-    }
-    void Output(const QByteArray& data) override
-    {
-        for (char c : data) {
-            sent.append(c);
-            const uint8_t b = uint8_t(c);
-            if (sent.size() == wrongEchoAt) {
-                input_.append(char(b ^ 0x40));
-            } else if (b == 0x1B) {
-                input_.append(char(0x1B));
-                input_.append(char(escWithoutCr ? 0x0A : 0x0D));
-            } else {
-                input_.append(c);
-            }
-            if (b == 0x0D && !replies.empty()) {
-                input_.append(replies.front());
-                replies.pop_front();
-            }
-        }
-    }
-    bool WaitForInput(int ms) override
-    {
-        if (input_.isEmpty()) clock_.Advance(ms);
-        return !input_.isEmpty();
-    }
-    bool WaitForOutput(int) override { return true; }
-
-    void Feed(const QByteArray& b) { input_.append(b); }
-
-    QByteArray sent;
-    std::deque<QByteArray> replies;
-    qsizetype wrongEchoAt = -1;
-    bool escWithoutCr = false;
-    int outputDiscards = 0;
-
-private:
-    FakeClock& clock_;
-    bool open_ = true;
-    QByteArray input_;
-};
 
 class RadioCommTest : public ::testing::Test {
 protected:
