@@ -237,14 +237,12 @@ void Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
     if (!trimTX || !trimRX)
         context.MsgBox(QStringLiteral("The Frequency Trim has not been written to this radio,\r"
                                       " it is only written if you have read this particular radio first."));
-    const QString diagnostics = context.DiagnosticsName;
     if (!carriesDiagnostics && ModemSet.DiagsEditable)
-        context.MsgBox(QStringLiteral("\"") + diagnostics +
-                       QStringLiteral(" Processor settings\" in \"Edit SID\" have not been overwritten."));
+        context.MsgBox(QStringLiteral(
+            "\"Orvane Diagnostics Processor settings\" in \"Edit SID\" have not been overwritten."));
     else if (carriesDiagnostics && !ModemSet.DiagsEditable)
-        context.MsgBox(QStringLiteral("The \"") + diagnostics +
-                       QStringLiteral(" Processor\" setting in \"Edit SID\" are not available from source, please "
-                                      "configure separately."));
+        context.MsgBox(QStringLiteral("The \"Orvane Diagnostics Processor\" setting in \"Edit SID\" are not available "
+                                      "from source, please configure separately."));
 }
 
 bool Karsid::TXState(bool TurnOn, SerialPort& PortDriver)

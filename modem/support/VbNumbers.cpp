@@ -102,7 +102,8 @@ uint8_t CByte(double value) { return checkedRound<uint8_t>(value); }
 
 int32_t HexToLong(const QString& hexDigits)
 {
-    if (hexDigits.isEmpty()) throw RuntimeError::typeMismatch();
+    // The text is read behind a "&H0" prefix, so no digits at all is 0.
+    if (hexDigits.isEmpty()) return 0;
     int64_t v = 0;
     for (QChar c : hexDigits) {
         const int d = hexDigit(c);

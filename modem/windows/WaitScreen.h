@@ -10,6 +10,7 @@ class QTimer;
 // sends anything, or when the user presses Cancel.
 class WaitScreen : public QDialog, public WaitView {
 public:
+    // The caption is taken from programTitle each time the window is shown.
     WaitScreen(const QString& programTitle, QWidget* parent = nullptr);
 
     bool ShowModal(SerialPort& port) override;
@@ -22,6 +23,6 @@ private:
     void Timer1_Timer();
     void Cancel_Click();
 
-    QString programTitle_;
+    const QString& programTitle_;
     QTimer* timer_;
 };

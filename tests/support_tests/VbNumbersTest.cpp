@@ -59,7 +59,7 @@ TEST(Hex, TextsAndValues)
     EXPECT_EQ(vb::HexToLong("FFFF"), 65535);
     EXPECT_EQ(vb::HexToLong("00fa"), 250);
     EXPECT_EQ(errorOf([] { vb::HexToLong("G1"); }), RuntimeError::TypeMismatch);
-    EXPECT_EQ(errorOf([] { vb::HexToLong(""); }), RuntimeError::TypeMismatch);
+    EXPECT_EQ(vb::HexToLong(""), 0);
     EXPECT_EQ(errorOf([] { vb::HexToLong("80000000"); }), RuntimeError::Overflow);
 }
 
