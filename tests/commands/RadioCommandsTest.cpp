@@ -6,6 +6,8 @@
 #include "RuntimeError.h"
 #include "ScriptedPrompt.h"
 
+#include "ContextFixture.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,22 +19,9 @@ QByteArray bytes(std::initializer_list<int> values)
     return b;
 }
 
-class RadioCommandsTest : public ::testing::Test {
+class RadioCommandsTest : public ContextFixture {
 protected:
-    int raised(auto&& body)
-    {
-        try {
-            body();
-        } catch (const RuntimeError& e) {
-            return e.Number();
-        }
-        return 0;
-    }
 
-    FakeClock clock;
-    ScriptedPrompt prompt;
-    RecordingProgressView progress;
-    LibraryContext context{clock, prompt, progress};
     RadioComm radio{context};
     RadioCommands commands{radio};
     EchoPort port{clock};
@@ -64,7 +53,7 @@ TEST_F(RadioCommandsTest, RepliesWithoutTheirBytesAreErrorsNotValues)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         port.replies.push_back(c.reply);
-        EXPECT_EQ(raised(c.call), RuntimeError::InvalidArgument);
+        EXPECT_EQ(RaisedNumber(c.call), RuntimeError::InvalidArgument);
     }
 }
 

@@ -7,13 +7,15 @@
 #include "ScriptedPrompt.h"
 #include "VbNumbers.h"
 
+#include "ContextFixture.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
 const QByteArray Esc("\x1b");
 
-class ModemCommTest : public ::testing::Test {
+class ModemCommTest : public ContextFixture {
 protected:
     ModemCommTest()
     {
@@ -21,22 +23,7 @@ protected:
         port.setInputLen(1);
     }
 
-    // Runs the body; returns the number of the error it raised, 0 for none.
-    template <typename F>
-    int raised(F&& body)
-    {
-        try {
-            body();
-        } catch (const RuntimeError& e) {
-            return e.Number();
-        }
-        return 0;
-    }
 
-    FakeClock clock;
-    ScriptedPrompt prompt;
-    RecordingProgressView progress;
-    LibraryContext context{clock, prompt, progress};
     ModemComm comm{context};
     ScriptedPort port{clock};
 };
@@ -100,7 +87,7 @@ TEST_F(ModemCommTest, RepliesThatFailTheExchange)
         port.setInBufferCount(0);
         port.ReplyOnCr(c.reply);
         QString body = "unset";
-        EXPECT_EQ(raised([&] { body = comm.SendModemCommand("RN1FA01", port); }), c.error);
+        EXPECT_EQ(RaisedNumber([&] { body = comm.SendModemCommand("RN1FA01", port); }), c.error);
         EXPECT_EQ(comm.ModemErrorCode, c.code);
         if (c.error == 0) {
             EXPECT_EQ(body, "");
@@ -212,11 +199,11 @@ TEST_F(ModemCommTest, RadioSelection)
     EXPECT_EQ(comm.ModemErrorCode, 0);
 
     port.ReplyOnCr(ScriptedPort::Framed("SX"));
-    EXPECT_EQ(raised([&] { comm.SelectTxRadio(port); }), 0);
+    EXPECT_EQ(RaisedNumber([&] { comm.SelectTxRadio(port); }), 0);
     EXPECT_EQ(comm.ModemErrorCode, ModemComm::UnexpectedReply);
 
     port.ReplyOnCr(ScriptedPort::Framed("SX"));
-    EXPECT_EQ(raised([&] { comm.SelectRxRadio(port); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { comm.SelectRxRadio(port); }), 68);
     EXPECT_EQ(comm.ModemErrorCode, ModemComm::UnexpectedReply);
 }
 
@@ -227,17 +214,17 @@ TEST_F(ModemCommTest, ReadingMemoryChecksTheAcknowledgementAndStripsCommas)
     EXPECT_TRUE(port.Sent().endsWith(Esc + ModemComm::AppendModemChecksum("RN1E202").toLatin1() + "\r"));
 
     port.ReplyOnCr(ScriptedPort::Framed("RN:FB,12"));
-    EXPECT_EQ(raised([&] { comm.ReadModemParameter(0xFA, 1, port); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { comm.ReadModemParameter(0xFA, 1, port); }), 68);
     EXPECT_EQ(comm.ModemErrorCode, ModemComm::UnexpectedReply);
     EXPECT_TRUE(prompt.Boxes().isEmpty()) << "a wrong acknowledgement shows no message";
 
-    EXPECT_EQ(raised([&] { comm.ReadModemParameter(256, 1, port); }), RuntimeError::Overflow);
+    EXPECT_EQ(RaisedNumber([&] { comm.ReadModemParameter(256, 1, port); }), RuntimeError::Overflow);
 }
 
 TEST_F(ModemCommTest, ATimedOutReadShowsItsCodeAndRaises)
 {
     port.ReplyOnCr("");
-    EXPECT_EQ(raised([&] { comm.ReadModemParameter(0xFA, 1, port); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { comm.ReadModemParameter(0xFA, 1, port); }), 68);
     ASSERT_EQ(prompt.Boxes().size(), 1);
     EXPECT_EQ(prompt.Boxes().front().Text, "Error has occured error code: 1");
     EXPECT_EQ(prompt.Boxes().front().Title, "Radio Modem");
@@ -246,10 +233,10 @@ TEST_F(ModemCommTest, ATimedOutReadShowsItsCodeAndRaises)
 TEST_F(ModemCommTest, AWrongWriteAcknowledgementIsLeftForTheNextCheck)
 {
     port.ReplyOnCr(ScriptedPort::Framed("WX"));
-    EXPECT_EQ(raised([&] { comm.WriteModemParameter(0xF6, "05", port); }), 0);
+    EXPECT_EQ(RaisedNumber([&] { comm.WriteModemParameter(0xF6, "05", port); }), 0);
     EXPECT_EQ(comm.ModemErrorCode, ModemComm::UnexpectedReply);
     EXPECT_EQ(port.Sent(), Esc + ModemComm::AppendModemChecksum("WN1F605").toLatin1() + "\r");
-    EXPECT_EQ(raised([&] { comm.CheckModemError(); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { comm.CheckModemError(); }), 68);
     EXPECT_EQ(prompt.Texts(), QStringList{"Error has occured error code: 4"});
 }
 

@@ -7,6 +7,8 @@
 #include "EchoPort.h"
 #include "SerialPort.h"
 
+#include "ContextFixture.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -20,22 +22,9 @@ QByteArray bytes(std::initializer_list<int> values)
     return b;
 }
 
-class RadioCommTest : public ::testing::Test {
+class RadioCommTest : public ContextFixture {
 protected:
-    int raised(auto&& body)
-    {
-        try {
-            body();
-        } catch (const RuntimeError& e) {
-            return e.Number();
-        }
-        return 0;
-    }
 
-    FakeClock clock;
-    ScriptedPrompt prompt;
-    RecordingProgressView progress;
-    LibraryContext context{clock, prompt, progress};
     RadioComm radio{context};
     EchoPort port{clock};
 };
@@ -110,7 +99,7 @@ TEST_F(RadioCommTest, EchoFailures)
         port.escWithoutCr = c.escWithoutCr;
         port.Feed(c.stale);
         port.replies.push_back(bytes({0x00, 0x10, 0x0D}));
-        EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x01, 0x7F, 0x01}), port); }), 68);
+        EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x01, 0x7F, 0x01}), port); }), 68);
         EXPECT_EQ(radio.RadioErrorCode, RadioComm::BadEcho);
         EXPECT_EQ(port.sent.size(), c.bytesSent);
         port.replies.clear();
@@ -121,7 +110,7 @@ TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte
 {
     port.replies.push_back(bytes({0x01, 0x00, 0x42}));
     int64_t start = clock.NowMs();
-    EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x00}), port); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x00}), port); }), 68);
     EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
     EXPECT_EQ(clock.NowMs() - start, 1000);
 
@@ -132,7 +121,7 @@ TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte
         void Output(const QByteArray& data) override { sent.append(data); }
     } deaf{clock};
     start = clock.NowMs();
-    EXPECT_EQ(raised([&] { radio.SendRadioCommand(bytes({0x00}), deaf); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x00}), deaf); }), 68);
     EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
     EXPECT_EQ(deaf.sent, bytes({0x1B}));
     EXPECT_EQ(clock.NowMs() - start, 1000);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeClock.h"
+#include "ContextFixture.h"
 #include "LibraryContext.h"
 #include "LoopbackPort.h"
 #include "ModemLinks.h"
@@ -15,7 +15,7 @@
 
 // The library's modem link wired to a simulated modem on a fake clock, with
 // every message box recorded.
-class ModemFixture : public ::testing::Test {
+class ModemFixture : public ContextFixture {
 protected:
     ModemFixture();
 
@@ -35,10 +35,6 @@ protected:
     std::vector<std::string> CommandsSince(size_t count) const;
     int Byte(int address) const { return modem.Memory(address); }
 
-    FakeClock clock;
-    ScriptedPrompt prompt;
-    RecordingProgressView progress;
-    LibraryContext context{clock, prompt, progress};
     SimModem modem;
     LoopbackPort port{modem, clock};
     ModemLinks links{context};
