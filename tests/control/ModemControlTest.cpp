@@ -279,3 +279,47 @@ TEST_F(ModemControlTest, AutoRssiMeasuresTheBuiltInReceiver)
 }
 
 }  // namespace
+
+namespace {
+
+// The timed power test as the program drives it, on a full-duplex 450 MHz modem.
+TEST_F(ModemControlTest, ThePowerTestSequence)
+{
+    modem.Profile() = SimProfile::Load(SIM_PROFILES_DIR "/lumbrel-fdx.profile");
+    modem.PowerCycle(clock.NowMs());
+    Create();
+    ASSERT_TRUE(control.Working) << prompt.Texts().join(" | ").toStdString();
+
+    double freq = 460.5;
+    bool select = true;
+    EXPECT_EQ(control.WriteTXFreq(freq, select), -1) << "the load reports lock";
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_EQ(modem.LastSynthLoad(SimModem::Radio::Tx).size(), 13u);
+
+    bool on = true;
+    control.TestPowerMode(on);
+    EXPECT_TRUE(port.PortOpen());
+    EXPECT_EQ(port.Settings(), "1200,N,8,1") << "the radio link stays open for the test";
+    const size_t modemCommands = Commands().size();
+    for (int16_t power : {int16_t(1000), int16_t(2000)}) {
+        int16_t value = power;
+        control.WritePower(value);
+        const auto set = modem.LastSetOutput(SimModem::Radio::Tx);
+        ASSERT_EQ(set.size(), 2u);
+        EXPECT_EQ(set[0], 3);
+        EXPECT_EQ(set[1], int(std::lround(std::sqrt(power * 4.6) - 5.2)));
+    }
+    EXPECT_EQ(Commands().size(), modemCommands) << "nothing goes to the modem while the test runs";
+
+    bool off = false;
+    control.TestPowerMode(off);
+    EXPECT_EQ(port.Settings(), "9600,N,8,1");
+    int16_t zero = 0;
+    control.WritePower(zero);
+    EXPECT_EQ(modem.LastSetOutput(SimModem::Radio::Tx), (std::vector<uint8_t>{3, 0}));
+    control.TXState(off);
+    EXPECT_EQ(modem.LastSynthLoad(SimModem::Radio::Tx).size(), 4u) << "the transmitter-state form";
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
+}
+
+}  // namespace
