@@ -12,13 +12,6 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values) b.append(char(v));
-    return b;
-}
-
 class RadioCommandsTest : public ContextFixture {
 protected:
 
@@ -32,8 +25,8 @@ TEST(RadioVersion, TwoHexDigitsOfByteTwo)
     const struct {
         QByteArray reply;
         const char* text;
-    } cases[] = {{bytes({0x00, 0x23}), "2.3"}, {bytes({0x00, 0x1A}), "1.A"}, {bytes({0x00, 0x05}), "0.5"},
-                 {bytes({0x00, 0x00}), "0.0"}, {bytes({0x00, 0xFF}), "F.F"}, {QByteArray(), ""}};
+    } cases[] = {{Bytes({0x00, 0x23}), "2.3"}, {Bytes({0x00, 0x1A}), "1.A"}, {Bytes({0x00, 0x05}), "0.5"},
+                 {Bytes({0x00, 0x00}), "0.0"}, {Bytes({0x00, 0xFF}), "F.F"}, {QByteArray(), ""}};
     for (const auto& c : cases) EXPECT_EQ(RadioCommands::FormatRadioVersion(c.reply), c.text) << c.text;
 }
 
@@ -44,10 +37,10 @@ TEST_F(RadioCommandsTest, RepliesWithoutTheirBytesAreErrorsNotValues)
         QByteArray reply;
         std::function<void()> call;
     } cases[] = {
-        {"a version reply without its version", bytes({0x00, 0x0D}), [&] { commands.ReadRadioVersion(port); }},
-        {"a load answered without a status", bytes({0x03, 0x0D}),
-         [&] { commands.SendStatusCommand(port, bytes({0x03, 0x01})); }},
-        {"a memory reply short of its data", bytes({0x01, 0x00, 0x27, 0x0D}),
+        {"a version reply without its version", Bytes({0x00, 0x0D}), [&] { commands.ReadRadioVersion(port); }},
+        {"a load answered without a status", Bytes({0x03, 0x0D}),
+         [&] { commands.SendStatusCommand(port, Bytes({0x03, 0x01})); }},
+        {"a memory reply short of its data", Bytes({0x01, 0x00, 0x27, 0x0D}),
          [&] { commands.ReadBytes(port, 0x78, 3); }},
     };
     for (const auto& c : cases) {
@@ -59,13 +52,13 @@ TEST_F(RadioCommandsTest, RepliesWithoutTheirBytesAreErrorsNotValues)
 
 TEST_F(RadioCommandsTest, SerialNumberAndSignedBytes)
 {
-    port.replies.push_back(bytes({0x01, 0x00, 0x0A, 0x0B, 0x0C, 0x0D}));
+    port.replies.push_back(Bytes({0x01, 0x00, 0x0A, 0x0B, 0x0C, 0x0D}));
     EXPECT_EQ(commands.ReadRadioSerialNo(port), "0A0B0C");
-    port.replies.push_back(bytes({0x01, 0x00, 0xF0, 0x0D}));
+    port.replies.push_back(Bytes({0x01, 0x00, 0xF0, 0x0D}));
     EXPECT_EQ(commands.ReadRadioTrimBase(port), -16);
-    port.replies.push_back(bytes({0x01, 0x00, 0x10, 0x11, 0x0D}));  // 0x10 comes stuffed
+    port.replies.push_back(Bytes({0x01, 0x00, 0x10, 0x11, 0x0D}));  // 0x10 comes stuffed
     EXPECT_EQ(commands.ReadRadioFreqTrim(port), 16);
-    EXPECT_EQ(port.sent.right(6), bytes({0x1B, 0x01, 0x4C, 0x01, 0x4C, 0x0D}));
+    EXPECT_EQ(port.sent.right(6), Bytes({0x1B, 0x01, 0x4C, 0x01, 0x4C, 0x0D}));
 }
 
 }  // namespace

@@ -15,13 +15,6 @@
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (int v : values) b.append(char(v));
-    return b;
-}
-
 class RadioCommTest : public ContextFixture {
 protected:
 
@@ -31,16 +24,16 @@ protected:
 
 TEST(RadioFraming, ChecksumAndStuffing)
 {
-    EXPECT_EQ(RadioComm::AppendRadioChecksum(QByteArray()), bytes({0x00}));
-    EXPECT_EQ(RadioComm::AppendRadioChecksum(bytes({0x01, 0x78, 0x03})), bytes({0x01, 0x78, 0x03, 0x7A}));
-    const QByteArray plain = bytes({0x0D, 0x10, 0x1B, 0x41});
-    const QByteArray stuffed = bytes({0x10, 0x0E, 0x10, 0x11, 0x10, 0x1C, 0x41});
+    EXPECT_EQ(RadioComm::AppendRadioChecksum(QByteArray()), Bytes({0x00}));
+    EXPECT_EQ(RadioComm::AppendRadioChecksum(Bytes({0x01, 0x78, 0x03})), Bytes({0x01, 0x78, 0x03, 0x7A}));
+    const QByteArray plain = Bytes({0x0D, 0x10, 0x1B, 0x41});
+    const QByteArray stuffed = Bytes({0x10, 0x0E, 0x10, 0x11, 0x10, 0x1C, 0x41});
     EXPECT_EQ(RadioComm::StuffRadioFrame(plain), stuffed);
     EXPECT_EQ(RadioComm::UnstuffRadioFrame(stuffed), plain);
-    EXPECT_EQ(RadioComm::UnstuffRadioFrame(bytes({0x10, 0x41})), bytes({0x41}));
-    EXPECT_EQ(RadioComm::UnstuffRadioFrame(bytes({0x41, 0x10, 0x10, 0x42})), bytes({0x41, 0x10, 0x42}));
+    EXPECT_EQ(RadioComm::UnstuffRadioFrame(Bytes({0x10, 0x41})), Bytes({0x41}));
+    EXPECT_EQ(RadioComm::UnstuffRadioFrame(Bytes({0x41, 0x10, 0x10, 0x42})), Bytes({0x41, 0x10, 0x42}));
     try {
-        RadioComm::UnstuffRadioFrame(bytes({0x41, 0x10}));
+        RadioComm::UnstuffRadioFrame(Bytes({0x41, 0x10}));
         ADD_FAILURE() << "a lone DLE at the end";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.Number(), RuntimeError::InvalidArgument);
@@ -54,16 +47,16 @@ TEST_F(RadioCommTest, FramesOnTheWire)
         QByteArray command;
         QByteArray wire;
     } cases[] = {
-        {"version", bytes({0x00}), bytes({0x1B, 0x00, 0x00, 0x0D})},
-        {"read three at 0x78", bytes({0x01, 0x78, 0x03}), bytes({0x1B, 0x01, 0x78, 0x03, 0x7A, 0x0D})},
-        {"write 0x0D to 0x4E", bytes({0x02, 0x4E, 0x0D}), bytes({0x1B, 0x02, 0x4E, 0x10, 0x0E, 0x41, 0x0D})},
-        {"checksum that needs stuffing", bytes({0x02, 0x0F}), bytes({0x1B, 0x02, 0x0F, 0x10, 0x0E, 0x0D})},
+        {"version", Bytes({0x00}), Bytes({0x1B, 0x00, 0x00, 0x0D})},
+        {"read three at 0x78", Bytes({0x01, 0x78, 0x03}), Bytes({0x1B, 0x01, 0x78, 0x03, 0x7A, 0x0D})},
+        {"write 0x0D to 0x4E", Bytes({0x02, 0x4E, 0x0D}), Bytes({0x1B, 0x02, 0x4E, 0x10, 0x0E, 0x41, 0x0D})},
+        {"checksum that needs stuffing", Bytes({0x02, 0x0F}), Bytes({0x1B, 0x02, 0x0F, 0x10, 0x0E, 0x0D})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         port.sent.clear();
-        port.replies.push_back(bytes({0x00, 0x23, 0x0D}));
-        EXPECT_EQ(radio.SendRadioCommand(c.command, port), bytes({0x00, 0x23}));
+        port.replies.push_back(Bytes({0x00, 0x23, 0x0D}));
+        EXPECT_EQ(radio.SendRadioCommand(c.command, port), Bytes({0x00, 0x23}));
         EXPECT_EQ(port.sent, c.wire);
         EXPECT_EQ(radio.RadioErrorCode, 0);
     }
@@ -72,8 +65,8 @@ TEST_F(RadioCommTest, FramesOnTheWire)
 
 TEST_F(RadioCommTest, TheReplyIsUnstuffed)
 {
-    port.replies.push_back(bytes({0x01, 0x00, 0x10, 0x0E, 0x10, 0x1C, 0x0D}));
-    EXPECT_EQ(radio.SendRadioCommand(bytes({0x01, 0x4C, 0x02}), port), bytes({0x01, 0x00, 0x0D, 0x1B}));
+    port.replies.push_back(Bytes({0x01, 0x00, 0x10, 0x0E, 0x10, 0x1C, 0x0D}));
+    EXPECT_EQ(radio.SendRadioCommand(Bytes({0x01, 0x4C, 0x02}), port), Bytes({0x01, 0x00, 0x0D, 0x1B}));
 }
 
 TEST_F(RadioCommTest, EchoFailures)
@@ -87,9 +80,9 @@ TEST_F(RadioCommTest, EchoFailures)
     } cases[] = {
         {"a data byte echoed wrong", 3, false, {}, 3},
         {"ESC echoed without CR", -1, true, {}, 1},
-        {"a stale byte taken as the echo", -1, false, bytes({0x55}), 1},
+        {"a stale byte taken as the echo", -1, false, Bytes({0x55}), 1},
         // A stale ESC CR passes for the first echo, and the real one then fails the next byte.
-        {"a stale ESC CR", -1, false, bytes({0x1B, 0x0D}), 2},
+        {"a stale ESC CR", -1, false, Bytes({0x1B, 0x0D}), 2},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -98,8 +91,8 @@ TEST_F(RadioCommTest, EchoFailures)
         port.wrongEchoAt = c.wrongEchoAt;
         port.escWithoutCr = c.escWithoutCr;
         port.Feed(c.stale);
-        port.replies.push_back(bytes({0x00, 0x10, 0x0D}));
-        EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x01, 0x7F, 0x01}), port); }), 68);
+        port.replies.push_back(Bytes({0x00, 0x10, 0x0D}));
+        EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(Bytes({0x01, 0x7F, 0x01}), port); }), 68);
         EXPECT_EQ(radio.RadioErrorCode, RadioComm::BadEcho);
         EXPECT_EQ(port.sent.size(), c.bytesSent);
         port.replies.clear();
@@ -108,9 +101,9 @@ TEST_F(RadioCommTest, EchoFailures)
 
 TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte)
 {
-    port.replies.push_back(bytes({0x01, 0x00, 0x42}));
+    port.replies.push_back(Bytes({0x01, 0x00, 0x42}));
     int64_t start = clock.NowMs();
-    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x00}), port); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(Bytes({0x00}), port); }), 68);
     EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
     EXPECT_EQ(clock.NowMs() - start, 1000);
 
@@ -121,9 +114,9 @@ TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte
         void Output(const QByteArray& data) override { sent.append(data); }
     } deaf{clock};
     start = clock.NowMs();
-    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(bytes({0x00}), deaf); }), 68);
+    EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(Bytes({0x00}), deaf); }), 68);
     EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
-    EXPECT_EQ(deaf.sent, bytes({0x1B}));
+    EXPECT_EQ(deaf.sent, Bytes({0x1B}));
     EXPECT_EQ(clock.NowMs() - start, 1000);
 }
 
@@ -167,7 +160,7 @@ TEST_F(RadioCommTest, APortThatCannotBeOpenedIsReportedNotRaised)
 TEST_F(RadioCommTest, AbortSendsOneEsc)
 {
     radio.SendRadioAbort(port);
-    EXPECT_EQ(port.sent, bytes({0x1B}));
+    EXPECT_EQ(port.sent, Bytes({0x1B}));
 }
 
 }  // namespace

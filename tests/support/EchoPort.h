@@ -5,6 +5,15 @@
 
 #include <QByteArray>
 #include <deque>
+#include <initializer_list>
+
+// A byte string from byte values, as the radio link carries them.
+inline QByteArray Bytes(std::initializer_list<int> values)
+{
+    QByteArray b;
+    for (int v : values) b.append(char(v));
+    return b;
+}
 
 // A radio on the far side of the modem: echoes every byte (ESC as ESC CR) and
 // answers a frame's closing CR with the next scripted reply.
