@@ -49,10 +49,5 @@ protected:
 template <typename F>
 void ModemFixture::ExpectError68(F&& body)
 {
-    try {
-        body();
-        ADD_FAILURE() << "no error was raised";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.Number(), 68);
-    }
+    EXPECT_EQ(RaisedNumber(std::forward<F>(body)), 68);
 }
