@@ -17,7 +17,7 @@ QString nextConnectionName()
 
 }  // namespace
 
-Connection::Connection(const QString& path) : path_(path)
+Connection::Connection(const QString& path, bool readOnly) : path_(path)
 {
     if (path.isEmpty()) throw DatabaseError::invalidFileName();
     // The driver would create a missing file; an open must never do that.
@@ -27,6 +27,7 @@ Connection::Connection(const QString& path) : path_(path)
     name_ = nextConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db_.setDatabaseName(path);
+    if (readOnly) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     open_ = true;
     try {
         if (!db_.open()) throw DatabaseError::fromSql(db_.lastError(), path_, QString());

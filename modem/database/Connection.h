@@ -16,7 +16,8 @@ public:
     };
 
     // Opens an existing file; raises when it is missing or not a database.
-    explicit Connection(const QString& path);
+    // Read-only connections refuse every change to the file.
+    explicit Connection(const QString& path, bool readOnly = false);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;

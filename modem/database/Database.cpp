@@ -4,9 +4,9 @@
 
 #include <QRegularExpression>
 
-Database Database::OpenDatabase(const QString& path)
+Database Database::OpenDatabase(const QString& path, bool ReadOnly)
 {
-    return Database(std::make_shared<Connection>(path));
+    return Database(std::make_shared<Connection>(path, ReadOnly));
 }
 
 Database::Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}

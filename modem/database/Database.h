@@ -9,8 +9,8 @@
 // the configuration files.
 class Database {
 public:
-    // Opens an existing file, read and write; a missing file is an error.
-    static Database OpenDatabase(const QString& path);
+    // Opens an existing file, read and write unless ReadOnly; a missing file is an error.
+    static Database OpenDatabase(const QString& path, bool ReadOnly = false);
 
     Database(Database&&) noexcept = default;
     Database& operator=(Database&& other) noexcept;

@@ -1,0 +1,162 @@
+#include "MainForm.h"
+
+#include "DataControl.h"
+#include "DevicePort.h"
+#include "MessageBoxPrompt.h"
+#include "NumericBox.h"
+#include "StartModule.h"
+#include "SystemClock.h"
+#include "VellModem.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include <cstdlib>
+
+namespace {
+
+// The window's designed outer size: 11910 x 8970 twips at 15 twips a pixel.
+constexpr int OuterWidth = 11910 / 15;
+constexpr int OuterHeight = 8970 / 15;
+
+}  // namespace
+
+MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), seams_(seams)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    clock_ = seams.clock;
+    if (!clock_) {
+        ownClock_ = std::make_unique<SystemClock>();
+        clock_ = ownClock_.get();
+    }
+    prompt_ = seams.prompt;
+    if (!prompt_) {
+        ownPrompt_ = std::make_unique<MessageBoxPrompt>(this);
+        prompt_ = ownPrompt_.get();
+    }
+    TestPort = std::make_unique<DevicePort>();
+
+    VersionData = new DataControl(QStringLiteral("VersionData"), this);
+    ModemData = new DataControl(QStringLiteral("ModemData"), this);
+    PacketData = new DataControl(QStringLiteral("PacketData"), this);
+
+    VellModem::Seams controlSeams;
+    controlSeams.clock = clock_;
+    controlSeams.prompt = prompt_;
+    controlSeams.wait = seams.wait;
+    VellModem1 = new VellModem(controlSeams, this);
+    VellModem1->setObjectName(QStringLiteral("VellModem1"));
+    VellModem1->hide();
+
+    buildMenus();
+    buildToolbar();
+    buildStatusBar();
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Central"));
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(4);
+    layout->addWidget(buildBuildFrame());
+    auto* ports = new QHBoxLayout;
+    ports->setSpacing(6);
+    ports->addWidget(buildPortFrame(false), 5);
+    ports->addWidget(buildPortFrame(true), 5);
+    ports->addWidget(buildRadioColumn(), 8);
+    layout->addLayout(ports, 1);
+    layout->addWidget(buildModemRow());
+    setCentralWidget(central);
+
+    // The Custom buttons follow their options, none of which is chosen yet.
+    AChangeChar->setEnabled(false);
+    BChangeChar->setEnabled(false);
+    connectHandlers();
+    setFixedSize(OuterWidth, OuterHeight);
+}
+
+MainForm::~MainForm() = default;
+
+void MainForm::connectHandlers()
+{
+    connect(Menu_Open, &QAction::triggered, this, [this] { Menu_Open_Click(); });
+    connect(Menu_Save, &QAction::triggered, this, [this] { Menu_Save_Click(); });
+    connect(Menu_Print, &QAction::triggered, this, [this] { Menu_Print_Click(); });
+    connect(Menu_Quit, &QAction::triggered, this, [this] { Menu_Quit_Click(); });
+    connect(Menu_Read, &QAction::triggered, this, [this] { Menu_Read_Click(); });
+    connect(Menu_Write, &QAction::triggered, this, [this] { Menu_Write_Click(); });
+    connect(Menu_Wizard, &QAction::triggered, this, [this] { Menu_Wizard_Click(); });
+    connect(Menu_About, &QAction::triggered, this, [this] { Menu_About_Click(); });
+    for (int i = 1; i <= 16; ++i) connect(Menu_Comm[i], &QAction::triggered, this, [this, i] { Menu_Comm_Click(i); });
+    // The always-ticked stand-in of an empty port list does nothing.
+    connect(Menu_Comm[0], &QAction::triggered, this, [this] { Menu_Comm[0]->setChecked(true); });
+
+    // Options run their handlers whenever they become selected, by a click or from code.
+    auto onSelect = [this](QAbstractButton* option, std::function<void()> handler) {
+        connect(option, &QAbstractButton::toggled, this, [handler = std::move(handler)](bool on) {
+            if (on) handler();
+        });
+    };
+    for (bool portB : {false, true}) {
+        onSelect(portB ? BCharDef1 : ACharDef1, [this, portB] { CharDef_Click(portB, 1); });
+        onSelect(portB ? BCharDef2 : ACharDef2, [this, portB] { CharDef_Click(portB, 2); });
+        onSelect(portB ? BCharCustom : ACharCustom, [this, portB] { CharCustom_Click(portB); });
+        onSelect(portB ? BPackDef1 : APackDef1, [this, portB] { PackDef_Click(portB, 1); });
+        onSelect(portB ? BPackDef2 : APackDef2, [this, portB] { PackDef_Click(portB, 2); });
+        onSelect(portB ? BPackCustom : APackCustom, [this, portB] { PackCustom_Click(portB); });
+        onSelect(portB ? BHandXON : AHandXON, [this, portB] { Hand_Click(portB, 0); });
+        onSelect(portB ? BHandNone : AHandNone, [this, portB] { Hand_Click(portB, 1); });
+        onSelect(portB ? BHandHard : AHandHard, [this, portB] { Hand_Click(portB, 2); });
+    }
+
+    TransFreq->Commit = [this] { TransFreq_LostFocus(); };
+    RXFreq->Commit = [this] { RXFreq_LostFocus(); };
+    PTTTime->Commit = [this] { PTTTime_LostFocus(); };
+    TXDelay->Commit = [this] { TXDelay_LostFocus(); };
+    RSSI->Commit = [this] { RSSI_LostFocus(); };
+}
+
+MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
+{
+    return prompt_->Show(text, title.isEmpty() ? StartModule::ApplicationTitle : title, buttons, MsgIcon::None);
+}
+
+void MainForm::closeEvent(QCloseEvent* event)
+{
+    // Nothing may close the window under a running modem operation.
+    if (MainFormBusy) {
+        event->ignore();
+        return;
+    }
+    bool cancel = false;
+    Form_Unload(cancel);
+    if (cancel) event->ignore();
+    else event->accept();
+}
+
+void MainForm::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Maximising is undone; the window keeps its designed size.
+    if (event->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized))
+        setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+bool MainForm::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    // The window itself has the focus only while none of its controls can take it.
+    if (event->type() == QEvent::WindowActivate && !focusWidget() && !MainFormBusy &&
+        !QApplication::activeModalWidget())
+        Form_GotFocus();
+    return handled;
+}

@@ -1,0 +1,223 @@
+#pragma once
+
+#include "ModemSetting.h"
+#include "ProgramSeams.h"
+#include "Prompt.h"
+#include "RadioSpec.h"
+
+#include <QMainWindow>
+#include <memory>
+
+class Clock;
+class DataControl;
+class DevicePort;
+class NumericBox;
+class Prompt;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QToolBar;
+class RuntimeError;
+class VellModem;
+
+// The program's main window: the configuration being edited, its display and
+// in-place editors, the menus and toolbar, and the control that talks to the modem.
+// Its definitions are spread over files by concern (MainForm*.cpp).
+class MainForm : public QMainWindow {
+public:
+    explicit MainForm(ProgramSeams& seams, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // Members shared with the dialogs.
+    bool RssiMouseDown = false;
+    ModemSetting CurrentModem;
+    ModemSetting BackupModem;
+    bool FromFile = false;
+    bool SettingPage = false;
+    RadioSpec RadSpec;
+    bool StopWrite = false;
+
+    // Start-up and life cycle.
+    void Form_Load();
+    void Form_Unload(bool& Cancel);
+    void Form_GotFocus();
+    void AddOldFileList(QString FName);
+    void SetMenu();
+    void Menu_Comm_Click(int Index);
+    void Menu_Quit_Click();
+    void Menu_About_Click();
+
+    // Display and enabling.
+    void SetDisplay();
+    void DisableScreen();
+    void EnableScreen();
+    void DoEnableToolBar(const bool& Enable);
+    void DoEnableWriteTxFrame(const bool& Enable);
+
+    // Ports and packet presets.
+    void SetPacket(PortSetting& Port, int16_t& PacketID);
+    int16_t MatchPacket(const PortSetting& Port);
+
+    // Reading, writing and the edit pattern.
+    void Backup();
+    void Validate();
+    void ResetAllText();
+    void Menu_Read_Click();
+    void Menu_Write_Click();
+    void Menu_Wizard_Click();
+    void Menu_Open_Click();
+    void Menu_Save_Click();
+    void Menu_Print_Click();
+    void Toolbar1_ButtonClick(const QString& Key);
+
+    // The numeric boxes' commit steps.
+    void TransFreq_LostFocus();
+    void RXFreq_LostFocus();
+    void PTTTime_LostFocus();
+    void TXDelay_LostFocus();
+    void RSSI_LostFocus();
+
+    // A modem operation is running: everything that talks to the modem, and
+    // whatever could disturb it, waits.
+    bool Busy() const { return MainFormBusy; }
+    const QString& GetInitDir() const { return InitDir; }
+    const QString& RecentFile(int i) const { return RecentFiles[i]; }
+    Prompt& MessagePrompt() const { return *prompt_; }
+    // The program was ended (the real end does not come back; a harness's does).
+    bool Ended() const { return ended_; }
+    // A database, file or control error, shown under "Error Occured".
+    void ShowError(const RuntimeError& error);
+    Clock& ProgramClock() const { return *clock_; }
+
+    // Controls, named as the window's designer named them.
+    VellModem* VellModem1;
+    DataControl* VersionData;
+    DataControl* ModemData;
+    DataControl* PacketData;
+
+    QMenu* Menu_Ports;
+    QAction* Menu_Open;
+    QAction* Menu_Save;
+    QAction* Menu_Print;
+    QAction* Menu_Quit;
+    QAction* bar2;
+    QAction* Menu_FileName[5];
+    QAction* Menu_Read;
+    QAction* Menu_Write;
+    QAction* Menu_Wizard;
+    QAction* Menu_About;
+    QAction* Menu_Comm[17];
+
+    QToolBar* Toolbar1;
+    QLabel* StatusBar1[6];
+
+    QLabel *DXLabel, *TXRadioType, *RXRadioTYpe, *TXSerial, *RXSerial, *DiagLabel;
+
+    QGroupBox *PortAFrame, *PortBFrame;
+    QRadioButton *ACharDef1, *ACharDef2, *ACharCustom, *APackDef1, *APackDef2, *APackCustom;
+    QRadioButton *AHandXON, *AHandNone, *AHandHard;
+    QPushButton *AChangeChar, *AChangePack;
+    QLabel *ADefLabel1, *ADefLabel2, *APackDefLabel1, *APackDefLabel2, *Label2, *Label4, *Label5;
+    QCheckBox* EnablePortB;
+    QRadioButton *BCharDef1, *BCharDef2, *BCharCustom, *BPackDef1, *BPackDef2, *BPackCustom;
+    QRadioButton *BHandXON, *BHandNone, *BHandHard;
+    QPushButton *BChangeChar, *BChangePack;
+    QLabel *BDefLabel1, *BDefLabel2, *BPackDefLabel1, *BPackDefLabel2, *Label8, *Label9, *Label13;
+
+    QGroupBox* TransFrame;
+    NumericBox* TransFreq;
+    QPushButton* TXFreqAdjust;
+    QLabel *Label17, *Label6, *Label16;
+    QGroupBox* Reciever;
+    NumericBox* RXFreq;
+    QPushButton* RXFreqAdjust;
+    QLabel *Label24, *Label25, *Label23;
+
+    QGroupBox* PowerFrame;
+    QRadioButton *WriteTxOn, *WriteTxOff;
+    NumericBox* RSSI;
+    QPushButton *AutoRSSI, *PowAdjust;
+    QLabel *Label1, *Label28, *Label7, *Label10;
+    NumericBox* TXDelay;
+    QLabel *Label19, *Label20;
+
+    QGroupBox* Frame22;
+    QRadioButton *SIDON, *SIDOFF;
+    QPushButton* SIDEdit;
+    QLabel* Label27;
+    QGroupBox* Frame20;
+    QRadioButton *SupOff, *SupCA;
+    QCheckBox *SupEndToEnd, *SupRSSI;
+    QGroupBox* Frame19;
+    QRadioButton *CPTTData, *CPTTRTS;
+    NumericBox* PTTTime;
+    QLabel *Label18, *Label;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    // Layout (MainFormLayout.cpp).
+    void buildMenus();
+    void buildToolbar();
+    void buildStatusBar();
+    QWidget* buildBuildFrame();
+    QGroupBox* buildPortFrame(bool portB);
+    QWidget* buildRadioColumn();
+    QWidget* buildModemRow();
+    void connectHandlers();
+
+    // Life cycle (MainFormLifecycle.cpp).
+    bool TestCommPort(int n);
+    void endProgram(int code);
+
+    // Display (MainFormDisplay.cpp).
+    void DoEnablePortBFrame(const bool& Enable);
+    void DoEnableRadioFrame(const bool& Enable);
+    void DoEnablePortAFrame(const bool& Enable);
+    void DoEnableModemFrame(const bool& Enable);
+    void refreshBoundLabels();
+    void showDefaultFormats();
+    void showPacketPresets();
+
+    // Port handlers (MainFormPorts.cpp).
+    void CharDef_Click(bool portB, int preset);
+    void CharCustom_Click(bool portB);
+    void PackDef_Click(bool portB, int preset);
+    void PackCustom_Click(bool portB);
+    void Hand_Click(bool portB, int16_t handShake);
+    PortSetting& port(bool portB) { return portB ? CurrentModem.PortB : CurrentModem.PortA; }
+
+    // Reading and writing (MainFormModem.cpp).
+    bool commandEnabled(const char* key) const;
+    template <typename Call> bool guardControl(Call call);
+    void closeControlPort();
+    void setBusy(bool busy);
+
+    // The numeric boxes (MainFormNumeric.cpp).
+    template <typename Store> void commitBox(NumericBox* box, int length, Store store);
+
+    MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title = QString());
+
+    ProgramSeams& seams_;
+    Clock* clock_;
+    Prompt* prompt_;
+    std::unique_ptr<Clock> ownClock_;
+    std::unique_ptr<Prompt> ownPrompt_;
+    std::unique_ptr<DevicePort> TestPort;
+    QButtonGroup *aChar_, *aPack_, *aHand_, *bChar_, *bPack_, *bHand_, *sup_, *sid_, *writeTx_, *ptt_;
+
+    QString InitDir = QStringLiteral("1");
+    QString RecentFiles[5];
+    bool MainFormBusy = false;
+    // A Read or Open was refused: the window's focus does not bring it back.
+    bool configurationRejected_ = false;
+    bool ended_ = false;
+};

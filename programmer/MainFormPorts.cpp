@@ -1,0 +1,115 @@
+// The ports' presets, custom choices and handshakes, and the packet presets.
+#include "MainForm.h"
+
+#include "DataControl.h"
+#include "FieldValue.h"
+#include "ModemQueries.h"
+#include "RuntimeError.h"
+#include "StartModule.h"
+#include "VellModem.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+void MainForm::CharDef_Click(bool portB, int preset)
+{
+    Backup();
+    (portB ? BChangeChar : AChangeChar)->setEnabled((portB ? BCharCustom : ACharCustom)->isChecked());
+    try {
+        const QString prefix = portB ? QStringLiteral("BCommDef") : QStringLiteral("ACommDef");
+        const QString suffix = QString::number(preset);
+        auto column = [&](const char* name) {
+            return FieldValue::ToInt16(ModemData->Field(prefix + QLatin1String(name) + suffix));
+        };
+        PortSetting& p = port(portB);
+        p.CommSpeed = column("Speed");
+        p.DataBit = column("Data");
+        p.Parity = column("Parity");
+        p.StopBit = column("Stop");
+    } catch (const RuntimeError& error) {
+        ShowError(error);
+    }
+    Validate();
+}
+
+void MainForm::CharCustom_Click(bool portB)
+{
+    const bool open = portB ? CurrentModem.PortBEnabled && VellModem1->Working() : VellModem1->Working();
+    if (!open) return;
+    Backup();
+    (portB ? BChangeChar : AChangeChar)->setEnabled((portB ? BCharCustom : ACharCustom)->isChecked());
+    // The port format dialog comes with the dialogs; until then the custom
+    // choice only frees its Custom button.
+    Validate();
+}
+
+void MainForm::PackDef_Click(bool portB, int preset)
+{
+    Backup();
+    (portB ? BChangePack : AChangePack)->setEnabled((portB ? BPackCustom : APackCustom)->isChecked());
+    try {
+        const QString column = (portB ? QStringLiteral("BPackDefSetting") : QStringLiteral("APackDefSetting")) +
+                               QString::number(preset);
+        PortSetting& p = port(portB);
+        p.Packet = FieldValue::ToInt16(ModemData->Field(column));
+        SetPacket(p, p.Packet);
+    } catch (const RuntimeError& error) {
+        ShowError(error);
+    }
+    Validate();
+}
+
+void MainForm::PackCustom_Click(bool portB)
+{
+    const bool open = portB ? CurrentModem.PortBEnabled && VellModem1->Working() : VellModem1->Working();
+    if (!open) return;
+    Backup();
+    (portB ? BChangePack : AChangePack)->setEnabled((portB ? BPackCustom : APackCustom)->isChecked());
+    Validate();
+}
+
+void MainForm::Hand_Click(bool portB, int16_t handShake)
+{
+    Backup();
+    port(portB).HandShake = handShake;
+    Validate();
+}
+
+void MainForm::SetPacket(PortSetting& Port, int16_t& PacketID)
+{
+    if (PacketID == 0) return;
+    PacketData->RecordSource = ModemQueries::PacketById(PacketID);
+    PacketData->Refresh();
+    if (!PacketData->HasRecords()) {
+        MsgBox(QStringLiteral("An internal error has occured with in the program, contact ") + StartModule::ContactName,
+               MsgButtons::OK);
+        return;
+    }
+    // Read all six first, so a bad row leaves the port as it was.
+    const int32_t charTimer = FieldValue::ToInt32(PacketData->Field(QStringLiteral("InputTimer")));
+    const int32_t eomChar = FieldValue::ToInt32(PacketData->Field(QStringLiteral("EOMChar")));
+    const bool eomEnable = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("ISEOMEnable")));
+    const bool slip = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("Slip")));
+    const bool live = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("ISLive")));
+    const int32_t maxFrame = FieldValue::ToInt32(PacketData->Field(QStringLiteral("MaxFrame")));
+    Port.CharTimer = charTimer;
+    Port.EOMChar = eomChar;
+    Port.EOMEnable = eomEnable;
+    Port.ISSlip = slip;
+    Port.ISLive = live;
+    Port.MaxFrame = maxFrame;
+}
+
+int16_t MainForm::MatchPacket(const PortSetting& Port)
+{
+    try {
+        PacketData->RecordSource = ModemQueries::MatchingPacket(Port);
+        PacketData->Refresh();
+        if (!PacketData->HasRecords()) return 0;
+        PacketData->MoveFirst();
+        return FieldValue::ToInt16(PacketData->Field(QStringLiteral("PacketID")));
+    } catch (const RuntimeError& error) {
+        ShowError(error);
+        return 0;
+    }
+}

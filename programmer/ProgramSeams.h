@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class Clock;
+class Prompt;
+class WaitView;
+
+// What the program talks to the world through. Null members get the real ones.
+struct ProgramSeams {
+    Clock* clock = nullptr;
+    Prompt* prompt = nullptr;
+    // The control's wait window.
+    WaitView* wait = nullptr;
+    // The folder that holds Modem.mdb and Wizard.mdb; empty for the program's own.
+    QString dataDir;
+    // Ends the program at once with the exit code; the real one does not return.
+    std::function<void(int)> end;
+};

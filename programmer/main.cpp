@@ -1,0 +1,28 @@
+// The program has no command line: everything starts in StartModule::Main.
+#include "BrandArt.h"
+#include "MainForm.h"
+#include "ProgramSeams.h"
+#include "StartModule.h"
+#include "SystemClock.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include <cstdlib>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ZenvoProgrammer"));
+    QApplication::setOrganizationName(QStringLiteral("ZenvoProgrammer"));
+    QApplication::setApplicationDisplayName(QString());
+    QApplication::setWindowIcon(QIcon(BrandArt::AppIcon(64)));
+
+    SystemClock clock;
+    ProgramSeams seams;
+    seams.clock = &clock;
+    seams.end = [](int code) { std::exit(code); };
+    MainForm* form = StartModule::Main(seams);
+    if (!form) return 1;
+    return app.exec();
+}

@@ -1,0 +1,276 @@
+#include "StepRunner.h"
+
+#include "MainForm.h"
+#include "NumericBox.h"
+#include "ProbeSeams.h"
+#include "SettingFields.h"
+#include "VellModem.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+
+namespace {
+
+QTextStream& out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+
+// The text a user reads on a control, or null when it shows none of its own.
+std::optional<QString> shownText(const QWidget* w)
+{
+    if (auto* label = qobject_cast<const QLabel*>(w)) return label->text();
+    if (auto* box = qobject_cast<const QLineEdit*>(w)) return box->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
+    if (auto* frame = qobject_cast<const QGroupBox*>(w)) return frame->title();
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) return text->toPlainText();
+    return std::nullopt;
+}
+
+void printControls(const QWidget* root, const QWidget* w)
+{
+    for (QObject* child : w->children()) {
+        auto* widget = qobject_cast<QWidget*>(child);
+        if (!widget || !widget->isVisibleTo(root) || widget->isWindow()) continue;
+        const std::optional<QString> text = shownText(widget);
+        if (text && !widget->objectName().isEmpty()) {
+            const QString name = widget->objectName();
+            out() << name << '=' << Escaped(*text) << '\n';
+            auto* button = qobject_cast<QAbstractButton*>(widget);
+            if (button && button->isCheckable()) out() << name << ".Value=" << boolText(button->isChecked()) << '\n';
+            if (!widget->isEnabledTo(root) || !widget->isEnabled())
+                out() << name << ".Enabled=False\n";
+        }
+        printControls(root, widget);
+    }
+}
+
+}  // namespace
+
+StepRunner::StepRunner(MainForm& form, AnswerQueue& answers, QStringList args)
+    : form_(form), answers_(answers), args_(std::move(args))
+{
+}
+
+int StepRunner::Run()
+{
+    runFrom();
+    out().flush();
+    return status_;
+}
+
+QString StepRunner::nextArg()
+{
+    if (next_ >= args_.size()) return QString();
+    return args_[next_++];
+}
+
+void StepRunner::runFrom()
+{
+    ++depth_;
+    while (next_ < args_.size() && status_ == 0) {
+        const QString name = nextArg();
+        QWidget* modalBefore = QApplication::activeModalWidget();
+        // A modal window opened by the step takes the following steps.
+        QTimer watch;
+        watch.setInterval(10);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == modalBefore || !modal->isVisible()) return;
+            watch.stop();
+            runFrom();
+            if (QApplication::activeModalWidget() == modal) {
+                // The steps ended with the window still open: nothing can close it now.
+                out().flush();
+                std::fflush(stdout);
+                std::fflush(stderr);
+                std::_Exit(status_);
+            }
+        });
+        watch.start();
+        if (!step(name)) status_ = 2;
+        watch.stop();
+    }
+    --depth_;
+}
+
+QWidget* StepRunner::activeWindow() const
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return &form_;
+}
+
+QObject* StepRunner::find(const QString& name) const
+{
+    if (QObject* found = activeWindow()->findChild<QObject*>(name)) return found;
+    if (activeWindow()->objectName() == name) return activeWindow();
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == name) return top;
+        if (QObject* found = top->findChild<QObject*>(name)) return found;
+    }
+    return nullptr;
+}
+
+bool StepRunner::step(const QString& name)
+{
+    auto missing = [&](const QString& what) {
+        PrintErr(QStringLiteral("programprobe: ") + name + QStringLiteral(": ") + what);
+        return false;
+    };
+    if (name == QLatin1String("port")) {
+        const QString device = nextArg();
+        if (device.isEmpty()) return missing(QStringLiteral("no device"));
+        form_.VellModem1->SetDevicePath(device);
+        return true;
+    }
+    if (name == QLatin1String("read")) return click(QStringLiteral("Menu_Read"));
+    if (name == QLatin1String("write")) return click(QStringLiteral("Menu_Write"));
+    if (name == QLatin1String("quit")) return click(QStringLiteral("Menu_Quit"));
+    if (name == QLatin1String("type")) {
+        const QString target = nextArg();
+        const QString text = nextArg();
+        return type(target, text);
+    }
+    if (name == QLatin1String("click")) return click(nextArg());
+    if (name == QLatin1String("key")) return key(nextArg());
+    if (name == QLatin1String("close")) return close(nextArg());
+    if (name == QLatin1String("show")) return show(nextArg());
+    if (name == QLatin1String("grab")) {
+        const QString target = nextArg();
+        return grab(target, nextArg());
+    }
+    if (name == QLatin1String("answer")) {
+        const QString button = nextArg();
+        if (button.isEmpty()) return missing(QStringLiteral("no button"));
+        answers_.Push(button);
+        return true;
+    }
+    if (name == QLatin1String("wait")) {
+        bool ok = false;
+        const double seconds = nextArg().toDouble(&ok);
+        if (!ok || seconds < 0) return missing(QStringLiteral("not a number of seconds"));
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < seconds * 1000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
+        return true;
+    }
+    if (name == QLatin1String("dump")) {
+        dump();
+        return true;
+    }
+    return missing(QStringLiteral("unknown step"));
+}
+
+bool StepRunner::click(const QString& name)
+{
+    QObject* target = find(name);
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        action->trigger();
+        return true;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
+        // A click takes the focus first, as the mouse would.
+        if (button->isEnabled() && (button->focusPolicy() & Qt::ClickFocus)) button->setFocus(Qt::MouseFocusReason);
+        button->click();
+        return true;
+    }
+    PrintErr(QStringLiteral("programprobe: click: no such control ") + name);
+    return false;
+}
+
+bool StepRunner::type(const QString& name, const QString& text)
+{
+    auto* box = qobject_cast<QLineEdit*>(find(name));
+    if (!box) {
+        PrintErr(QStringLiteral("programprobe: type: no such text box ") + name);
+        return false;
+    }
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+    return true;
+}
+
+bool StepRunner::key(const QString& keyName)
+{
+    const QKeySequence sequence = QKeySequence::fromString(keyName);
+    if (sequence.isEmpty()) {
+        PrintErr(QStringLiteral("programprobe: key: unknown key ") + keyName);
+        return false;
+    }
+    QWidget* window = activeWindow();
+    QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+    const QKeyCombination combination = sequence[0];
+    QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
+    return true;
+}
+
+bool StepRunner::close(const QString& name)
+{
+    auto* window = qobject_cast<QWidget*>(find(name));
+    if (!window || !window->isWindow()) {
+        PrintErr(QStringLiteral("programprobe: close: no such window ") + name);
+        return false;
+    }
+    window->close();
+    return true;
+}
+
+bool StepRunner::show(const QString& name)
+{
+    auto* widget = qobject_cast<QWidget*>(find(name));
+    if (!widget) {
+        PrintErr(QStringLiteral("programprobe: show: no such window or control ") + name);
+        return false;
+    }
+    const QString caption = widget->isWindow() ? widget->windowTitle() : shownText(widget).value_or(QString());
+    out() << name << '=' << Escaped(caption) << '\n';
+    printControls(widget, widget);
+    out().flush();
+    return true;
+}
+
+bool StepRunner::grab(const QString& name, const QString& path)
+{
+    auto* widget = qobject_cast<QWidget*>(find(name));
+    if (!widget) {
+        PrintErr(QStringLiteral("programprobe: grab: no such window or control ") + name);
+        return false;
+    }
+    if (!widget->grab().save(path, "PNG")) {
+        PrintErr(QStringLiteral("programprobe: grab: cannot write ") + path);
+        return false;
+    }
+    return true;
+}
+
+void StepRunner::dump()
+{
+    for (const QString& line : SettingFields::Lines(form_.CurrentModem)) out() << line << '\n';
+    out() << "FromFile=" << boolText(form_.FromFile) << '\n';
+    out() << "StopWrite=" << boolText(form_.StopWrite) << '\n';
+    out() << "Working=" << boolText(form_.VellModem1->Working()) << '\n';
+    out() << "InitDir=" << form_.GetInitDir() << '\n';
+    for (int i = 1; i <= 4; ++i) out() << "RecentFiles" << i << '=' << form_.RecentFile(i) << '\n';
+    out().flush();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class AnswerQueue;
+class MainForm;
+class QWidget;
+
+// Runs the harness's steps in order against the program's own windows. A step
+// that opens a modal window does not block: the following steps run inside it.
+class StepRunner {
+public:
+    StepRunner(MainForm& form, AnswerQueue& answers, QStringList args);
+
+    // 0 when every step ran, 2 when one could not.
+    int Run();
+
+private:
+    void runFrom();
+    bool step(const QString& name);
+    QString nextArg();
+    QWidget* activeWindow() const;
+    QObject* find(const QString& name) const;
+
+    bool click(const QString& name);
+    bool type(const QString& name, const QString& text);
+    bool key(const QString& keyName);
+    bool close(const QString& name);
+    bool show(const QString& name);
+    bool grab(const QString& name, const QString& path);
+    void dump();
+
+    MainForm& form_;
+    AnswerQueue& answers_;
+    QStringList args_;
+    qsizetype next_ = 0;
+    int status_ = 0;
+    int depth_ = 0;
+};
