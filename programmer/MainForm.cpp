@@ -54,6 +54,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     controlSeams.clock = clock_;
     controlSeams.prompt = prompt_;
     controlSeams.wait = seams.wait;
+    controlSeams.port = seams.port;
     VellModem1 = new VellModem(controlSeams, this);
     VellModem1->setObjectName(QStringLiteral("VellModem1"));
     VellModem1->hide();
