@@ -155,6 +155,12 @@ void MainForm::changeEvent(QEvent* event)
 bool MainForm::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
+    // The designed size is the outer one: the frame, once known, comes off the client.
+    if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
+        if (size() != client) setFixedSize(client);
+    }
     // The window itself has the focus only while none of its controls can take it.
     if (event->type() == QEvent::WindowActivate && !focusWidget() && !MainFormBusy &&
         !QApplication::activeModalWidget())
