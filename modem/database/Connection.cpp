@@ -17,20 +17,28 @@ QString nextConnectionName()
 
 }  // namespace
 
-Connection::Connection(const QString& path, bool readOnly) : path_(path)
+Connection::Connection(const QString& path, Mode mode) : path_(path)
 {
     if (path.isEmpty()) throw DatabaseError::invalidFileName();
-    // The driver would create a missing file; an open must never do that.
-    if (!QFileInfo(path).isFile()) throw DatabaseError::fileNotFound(path);
+    const QFileInfo file(path);
+    if (mode == Mode::Create) {
+        if (file.exists()) throw DatabaseError::databaseExists();
+    } else if (!file.isFile()) {
+        // The driver would create a missing file; an open must never do that.
+        throw DatabaseError::fileNotFound(path);
+    }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) throw DatabaseError::driverMissing();
 
     name_ = nextConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
     db_.setDatabaseName(path);
-    if (readOnly) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (mode == Mode::ReadOnly) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     open_ = true;
     try {
-        if (!db_.open()) throw DatabaseError::fromSql(db_.lastError(), path_, QString());
+        if (!db_.open()) {
+            if (mode == Mode::Create) throw DatabaseError::cannotCreate(path_);
+            throw DatabaseError::fromSql(db_.lastError(), path_, QString());
+        }
         // SQLite reads the header only on first use: a file that is not a database
         // shows here and not later in the caller's query.
         Select(QStringLiteral("select count(*) from sqlite_master"));
@@ -57,6 +65,26 @@ Connection::Result Connection::Select(const QString& sql)
     while (query.next()) result.Rows << query.record();
     if (query.lastError().isValid()) throw DatabaseError::fromSql(query.lastError(), path_, sql);
     return result;
+}
+
+void Connection::Execute(const QString& sql, const QVariantList& values)
+{
+    if (!open_) throw DatabaseError::objectClosed();
+    QSqlQuery query(db_);
+    if (!query.prepare(sql)) throw DatabaseError::fromSql(query.lastError(), path_, sql);
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!query.exec()) throw DatabaseError::fromSql(query.lastError(), path_, sql);
+}
+
+QList<Connection::Column> Connection::Columns(const QString& table)
+{
+    QString quoted = table;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    const Result info = Select(QStringLiteral("pragma table_info(\"%1\")").arg(quoted));
+    QList<Column> columns;
+    for (const QSqlRecord& row : info.Rows)
+        columns << Column{row.value(QStringLiteral("name")).toString(), row.value(QStringLiteral("type")).toString()};
+    return columns;
 }
 
 void Connection::Close()

@@ -5,6 +5,7 @@
 #include <QSqlRecord>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 // One open database file under its own Qt connection name, shared by the database
 // and its record sets so that a record set can tell when its database was closed.
@@ -15,9 +16,19 @@ public:
         QList<QSqlRecord> Rows;
     };
 
-    // Opens an existing file; raises when it is missing or not a database.
-    // Read-only connections refuse every change to the file.
-    explicit Connection(const QString& path, bool readOnly = false);
+    enum class Mode {
+        ReadWrite,  // an existing file
+        ReadOnly,   // an existing file; every change is refused
+        Create,     // a new file; an existing one is never touched
+    };
+    struct Column {
+        QString Name;
+        QString DeclaredType;
+    };
+
+    // Opens the file as the mode says; raises when an existing file is missing or
+    // not a database, or when a new one exists already or cannot be made.
+    explicit Connection(const QString& path, Mode mode = Mode::ReadWrite);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -25,6 +36,11 @@ public:
     // Runs a query and returns all its rows; raises when it fails or the
     // connection is closed.
     Result Select(const QString& sql);
+    // Runs a statement that returns no rows, with its "?" placeholders bound to
+    // the values in order; raises when it fails or the connection is closed.
+    void Execute(const QString& sql, const QVariantList& values = {});
+    // The table's columns in their order, with the types they were declared with.
+    QList<Column> Columns(const QString& table);
 
     void Close();
     bool IsOpen() const { return open_; }

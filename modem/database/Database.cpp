@@ -2,11 +2,19 @@
 
 #include "DatabaseError.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 
 Database Database::OpenDatabase(const QString& path, bool ReadOnly)
 {
-    return Database(std::make_shared<Connection>(path, ReadOnly));
+    return Database(std::make_shared<Connection>(path, ReadOnly ? Connection::Mode::ReadOnly
+                                                                : Connection::Mode::ReadWrite));
+}
+
+Database Database::CreateDatabase(const QString& path)
+{
+    const QString file = !path.isEmpty() && QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".mdb") : path;
+    return Database(std::make_shared<Connection>(file, Connection::Mode::Create));
 }
 
 Database::Database(std::shared_ptr<Connection> connection) : connection_(std::move(connection)) {}
@@ -31,13 +39,16 @@ Recordset Database::OpenRecordset(const QString& sqlOrTableName)
     const QString text = sqlOrTableName.trimmed();
     // A single word is a table name; anything else is query text.
     static const QRegularExpression blank(QStringLiteral("\\s"));
-    QString sql = text;
-    if (!text.isEmpty() && !text.contains(blank)) {
-        QString quoted = text;
-        quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        sql = QStringLiteral("select * from \"%1\"").arg(quoted);
-    }
-    return Recordset(connection_, sql);
+    if (text.isEmpty() || text.contains(blank)) return Recordset(connection_, text);
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return Recordset(connection_, QStringLiteral("select * from \"%1\"").arg(quoted), text);
+}
+
+void Database::AppendTableDef(const TableDef& table)
+{
+    if (!connection_) throw DatabaseError::objectClosed();
+    connection_->Execute(table.CreateStatement());
 }
 
 void Database::Close()

@@ -2,22 +2,28 @@
 
 #include "Connection.h"
 #include "Recordset.h"
+#include "TableDef.h"
 
 #include <memory>
 
-// An open database file. CreateDatabase and CreateTableDef are to come here for
-// the configuration files.
+// An open database file.
 class Database {
 public:
     // Opens an existing file, read and write unless ReadOnly; a missing file is an error.
     static Database OpenDatabase(const QString& path, bool ReadOnly = false);
+    // Creates a new, empty file and opens it; a path without an extension gets
+    // ".mdb". An existing file is an error and stays as it was.
+    static Database CreateDatabase(const QString& path);
 
     Database(Database&&) noexcept = default;
     Database& operator=(Database&& other) noexcept;
     ~Database();
 
-    // A query text, or the name of a table for all its rows.
+    // A query text, or the name of a table for all its rows (a table's record set
+    // can add rows).
     Recordset OpenRecordset(const QString& sqlOrTableName);
+    // Creates the table with its fields in their order: no key, no index.
+    void AppendTableDef(const TableDef& table);
     // Ends the connection; record sets of this database can no longer be used.
     void Close();
 

@@ -16,6 +16,34 @@ RuntimeError invalidFileName() { return {InvalidFileName, QStringLiteral("Not a 
 RuntimeError driverMissing() { return {DriverMissing, QStringLiteral("Could not find installable ISAM.")}; }
 RuntimeError itemNotFound() { return {ItemNotFound, QStringLiteral("Item not found in this collection.")}; }
 RuntimeError objectClosed() { return {ObjectClosed, QStringLiteral("Object invalid or no longer set.")}; }
+RuntimeError readOnly() { return {ReadOnly, QStringLiteral("Cannot update. Database or object is read-only.")}; }
+
+RuntimeError updateWithoutAddNew()
+{
+    return {UpdateWithoutAddNew, QStringLiteral("Update or CancelUpdate without AddNew or Edit.")};
+}
+
+RuntimeError databaseExists() { return {DatabaseExists, QStringLiteral("Database already exists.")}; }
+
+RuntimeError cannotCreate(const QString& path)
+{
+    return {CannotCreate, QStringLiteral("Cannot create the file '%1'. Make sure that its folder exists and that "
+                                         "you may write in it.")
+                              .arg(path)};
+}
+
+RuntimeError invalidName(const QString& name)
+{
+    return {InvalidName, QStringLiteral("'%1' is not a valid name.").arg(name)};
+}
+
+RuntimeError fieldDefinedTwice() { return {FieldDefinedTwice, QStringLiteral("Cannot define field more than once.")}; }
+
+RuntimeError fieldOverflow(const QString& field, const QString& value, const QString& range)
+{
+    return {FieldOverflow,
+            QStringLiteral("Numeric field overflow: the field '%1' holds %2, not %3.").arg(field, range, value)};
+}
 
 namespace {
 
@@ -55,7 +83,7 @@ RuntimeError fromSql(const QSqlError& error, const QString& path, const QString&
         return {UnrecognizedFormat, QStringLiteral("Unrecognized database format '%1'.").arg(path)};
     case SqliteBusy:
     case SqliteLocked: return {Locked, QStringLiteral("Could not update; currently locked.")};
-    case SqliteReadOnly: return {ReadOnly, QStringLiteral("Cannot update. Database or object is read-only.")};
+    case SqliteReadOnly: return readOnly();
     case SqliteCantOpen:
         return {CannotOpen, QStringLiteral("The database engine cannot open the file '%1'. It is already opened "
                                            "exclusively by another user, or you need permission to view its data.")
