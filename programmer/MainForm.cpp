@@ -124,6 +124,7 @@ void MainForm::connectHandlers()
     PTTTime->Commit = [this] { PTTTime_LostFocus(); };
     TXDelay->Commit = [this] { TXDelay_LostFocus(); };
     RSSI->Commit = [this] { RSSI_LostFocus(); };
+    connectFileHandlers();
 }
 
 MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "FileDialogs.h"
 #include "ModemSetting.h"
+#include "PrinterDialog.h"
 #include "ProgramSeams.h"
 #include "Prompt.h"
 #include "RadioSpec.h"
@@ -11,6 +13,7 @@
 class Clock;
 class DataControl;
 class DevicePort;
+class PrintSet;
 class NumericBox;
 class Prompt;
 class QAction;
@@ -74,6 +77,15 @@ public:
     void Menu_Save_Click();
     void Menu_Print_Click();
     void Toolbar1_ButtonClick(const QString& Key);
+
+    // Configuration files (MainFormFiles.cpp) and printing (MainFormPrint.cpp).
+    void ReadFromDatFile(const QString& Filename);
+    void ReadFromDefFile(const QString& Filename);
+    void FalseRead();
+    void Menu_FileName1_Click();
+    void Menu_FileName2_Click();
+    void Menu_FileName3_Click();
+    void Menu_FileName4_Click();
 
     // The numeric boxes' commit steps.
     void TransFreq_LostFocus();
@@ -201,6 +213,15 @@ private:
     void closeControlPort();
     void setBusy(bool busy);
 
+    // Configuration files and printing (MainFormFiles.cpp, MainFormPrint.cpp).
+    void connectFileHandlers();
+    void openRecentFile(int index);
+    void showFileConfiguration();
+    QString dialogFolder() const;
+    FileDialogs& fileDialogs();
+    PrinterDialog& printerDialog();
+    PrintSet& printSet();
+
     // The numeric boxes (MainFormNumeric.cpp).
     template <typename Store> void commitBox(NumericBox* box, int length, Store store);
 
@@ -220,4 +241,10 @@ private:
     // A Read or Open was refused: the window's focus does not bring it back.
     bool configurationRejected_ = false;
     bool ended_ = false;
+
+    // The dialogs' last file name, proposed by the next dialog; the printed sheet.
+    QString dialogFileName_;
+    std::unique_ptr<FileDialogs> ownFileDialogs_;
+    std::unique_ptr<PrinterDialog> ownPrinterDialog_;
+    PrintSet* printSet_ = nullptr;
 };

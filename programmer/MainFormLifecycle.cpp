@@ -32,6 +32,8 @@ void MainForm::Form_Load()
     VersionData->DatabaseName = database;
     ModemData->DatabaseName = database;
     PacketData->DatabaseName = database;
+    // Reading a configuration file looks its radios up in the same database.
+    RadSpec = RadioSpec(RadioSpecSource{database, StartModule::ContactName, prompt_, StartModule::ApplicationTitle});
 
     // A missing or unreadable database is reported and ends the program.
     try {

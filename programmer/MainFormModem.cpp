@@ -25,7 +25,7 @@ bool MainForm::guardControl(Call call)
 
 void MainForm::ShowError(const RuntimeError& error)
 {
-    MsgBox(error.Description(), MsgButtons::OK, QStringLiteral("Error Occured"));
+    prompt_->Show(error.Description(), QStringLiteral("Error Occured"), MsgButtons::OK, MsgIcon::Critical);
 }
 
 void MainForm::setBusy(bool busy)
@@ -126,21 +126,6 @@ void MainForm::Menu_Write_Click()
 void MainForm::Menu_Wizard_Click()
 {
     if (!VellModem1->Working() || MainFormBusy || !commandEnabled("TWizard")) return;
-}
-
-void MainForm::Menu_Open_Click()
-{
-    if (MainFormBusy) return;
-}
-
-void MainForm::Menu_Save_Click()
-{
-    if (MainFormBusy || !commandEnabled("TSave")) return;
-}
-
-void MainForm::Menu_Print_Click()
-{
-    if (MainFormBusy || !commandEnabled("TPrint")) return;
 }
 
 void MainForm::Toolbar1_ButtonClick(const QString& Key)

@@ -4,6 +4,8 @@
 #include <functional>
 
 class Clock;
+class FileDialogs;
+class PrinterDialog;
 class Prompt;
 class SerialPort;
 class WaitView;
@@ -19,4 +21,7 @@ struct ProgramSeams {
     QString dataDir;
     // Ends the program at once with the exit code; the real one does not return.
     std::function<void(int)> end;
+    // The open and save dialogs, and the printer dialog.
+    FileDialogs* files = nullptr;
+    PrinterDialog* printer = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "MainForm.h"
 #include "NumericBox.h"
+#include "ProbeDialogs.h"
 #include "ProbeSeams.h"
 #include "SettingFields.h"
 #include "VellModem.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -176,7 +179,60 @@ bool StepRunner::step(const QString& name)
         dump();
         return true;
     }
+    if (const std::optional<bool> done = fileStep(name)) return *done;
     return missing(QStringLiteral("unknown step"));
+}
+
+std::optional<bool> StepRunner::fileStep(const QString& name)
+{
+    const bool open = name == QLatin1String("open"), save = name == QLatin1String("save");
+    if (open || save) {
+        const QString path = nextArg();
+        if (path.isEmpty()) {
+            PrintErr(QStringLiteral("programprobe: ") + name + QStringLiteral(": no path"));
+            return false;
+        }
+        // "-" cancels the dialog; a path is what the user typed, taken from the current folder.
+        dialogs_->Files.Answer(path == QLatin1String("-") ? std::nullopt
+                                                          : std::optional(QFileInfo(path).absoluteFilePath()));
+        const bool clicked = click(open ? QStringLiteral("Menu_Open") : QStringLiteral("Menu_Save"));
+        dialogs_->Files.Answer(std::nullopt);
+        return clicked;
+    }
+    if (name == QLatin1String("recent")) {
+        bool ok = false;
+        const int entry = nextArg().toInt(&ok);
+        if (!ok || entry < 1 || entry > 4) {
+            PrintErr(QStringLiteral("programprobe: recent: not an entry from 1 to 4"));
+            return false;
+        }
+        return click(QStringLiteral("Menu_FileName%1").arg(entry));
+    }
+    if (name == QLatin1String("print")) {
+        const QString pdf = nextArg();
+        if (pdf.isEmpty()) {
+            PrintErr(QStringLiteral("programprobe: print: no PDF file"));
+            return false;
+        }
+        if (pdf == QLatin1String("-")) {
+            dialogs_->Printer.Answer(std::nullopt);
+        } else {
+            // A file that cannot be written is the harness's failure, not the program's.
+            QFile file(pdf);
+            const bool existed = file.exists();
+            if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+                PrintErr(QStringLiteral("programprobe: print: cannot write ") + pdf);
+                return false;
+            }
+            file.close();
+            if (!existed) file.remove();
+            dialogs_->Printer.Answer(QFileInfo(pdf).absoluteFilePath());
+        }
+        const bool clicked = click(QStringLiteral("Menu_Print"));
+        dialogs_->Printer.Answer(std::nullopt);
+        return clicked;
+    }
+    return std::nullopt;
 }
 
 bool StepRunner::click(const QString& name)

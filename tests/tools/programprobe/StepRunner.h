@@ -2,9 +2,11 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 class AnswerQueue;
 class MainForm;
+struct ProbeDialogs;
 class QWidget;
 
 // Runs the harness's steps in order against the program's own windows. A step
@@ -15,6 +17,8 @@ public:
 
     // 0 when every step ran, 2 when one could not.
     int Run();
+    // The dialogs that the open, save and print steps answer.
+    void UseDialogs(ProbeDialogs& dialogs) { dialogs_ = &dialogs; }
 
 private:
     void runFrom();
@@ -30,6 +34,8 @@ private:
     bool show(const QString& name);
     bool grab(const QString& name, const QString& path);
     void dump();
+    // The open, save, recent and print steps; none for another step.
+    std::optional<bool> fileStep(const QString& name);
 
     MainForm& form_;
     AnswerQueue& answers_;
@@ -37,4 +43,5 @@ private:
     qsizetype next_ = 0;
     int status_ = 0;
     int depth_ = 0;
+    ProbeDialogs* dialogs_ = nullptr;
 };

@@ -2,6 +2,7 @@
 //   programprobe [--data DIR] STEP [STEP ...]
 // Message boxes go to stderr as "MSGBOX title=... text=..."; show and dump print on stdout.
 #include "MainForm.h"
+#include "ProbeDialogs.h"
 #include "ProbeSeams.h"
 #include "ProgramSeams.h"
 #include "StartModule.h"
@@ -31,6 +32,9 @@ int main(int argc, char** argv)
     seams.clock = &clock;
     seams.prompt = &prompt;
     seams.wait = &wait;
+    ProbeDialogs dialogs;
+    seams.files = &dialogs.Files;
+    seams.printer = &dialogs.Printer;
     seams.end = [](int code) {
         std::fflush(stdout);
         std::fflush(stderr);
@@ -42,5 +46,6 @@ int main(int argc, char** argv)
     form->show();
     QApplication::processEvents();
     StepRunner runner(*form, answers, args);
+    runner.UseDialogs(dialogs);
     return runner.Run();
 }
