@@ -12,7 +12,10 @@ SaveName::SaveName(const QString& chosen) : chosen_(chosen)
     name_ = dot < 0 ? file : file.left(dot);
 }
 
-QString SaveName::Base() const { return QDir(folder_).filePath(name_); }
+QString SaveName::Base() const
+{
+    return folder_.endsWith(QLatin1Char('/')) ? folder_ + name_ : folder_ + QLatin1Char('/') + name_;
+}
 
 QString SaveName::Path() const { return Base() + QStringLiteral(".mdb"); }
 
