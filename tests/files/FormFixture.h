@@ -46,6 +46,7 @@ private:
 class ScriptedPrinterDialog : public PrinterDialog {
 public:
     void Answer(const QString& pdf) { answers_.push_back(pdf); }
+    void Clear() { answers_.clear(), Shown = 0; }
     bool ChoosePrinter(QPrinter& printer) override;
 
     int Shown = 0;
