@@ -1,0 +1,116 @@
+// Configuration files through the programprobe harness against the modemsim
+// executable: read, save, open with no modem, write the opened file to a modem.
+#include "FileFormat.h"
+#include "ProgramProbe.h"
+#include "QtPrinters.h"
+#include "SimProcess.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The modem's memory from a --dump file: "memory XX = bytes" lines.
+QMap<int, int> dumpedMemory(const QString& path)
+{
+    QMap<int, int> memory;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return memory;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+        if (!line.startsWith(QLatin1String("memory "))) continue;
+        int address = line.mid(7, 2).toInt(nullptr, 16);
+        for (const QString& byte : line.section('=', 1).split(' ', Qt::SkipEmptyParts))
+            memory[address++] = byte.toInt(nullptr, 16);
+    }
+    return memory;
+}
+
+QString contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QStringLiteral("(missing)");
+}
+
+}  // namespace
+
+TEST(FilesEndToEndTest, ASavedConfigurationOpensWithoutAModemAndIsWrittenToAnother)
+{
+    QTemporaryDir dir;
+    const QString site = dir.filePath(QStringLiteral("site.mdb"));
+    ProgramProbe probe;
+
+    // Read a modem, change the PTT time-out, save.
+    QString stoppedDevice;
+    ProgramProbe::Run saved;
+    {
+        SimProcess sim;
+        ASSERT_FALSE(sim.DevicePath().isEmpty());
+        stoppedDevice = sim.DevicePath();
+        saved = probe({"port", sim.DevicePath(), "read", "type", "PTTTime", "45", "save",
+                       dir.filePath(QStringLiteral("site.a.mdb")), "dump"});
+    }
+    ASSERT_EQ(saved.ExitCode, 0);
+    EXPECT_TRUE(saved.Boxes.isEmpty()) << saved.Boxes.join('\n').toStdString();
+    ASSERT_TRUE(QFileInfo::exists(site));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("site.a.mdb"))));
+    EXPECT_EQ(saved.Values.value("PTTTimeout"), QStringLiteral("45"));
+    EXPECT_EQ(saved.Values.value("RecentFiles1"), dir.filePath(QStringLiteral("site")));
+
+    // The simulator is gone: opening needs no modem.
+    const ProgramProbe::Run opened = probe({"port", stoppedDevice, "open", site, "dump"});
+    ASSERT_EQ(opened.ExitCode, 0);
+    EXPECT_TRUE(opened.Boxes.isEmpty()) << opened.Boxes.join('\n').toStdString();
+    EXPECT_FALSE(opened.WaitWindow);
+    EXPECT_EQ(opened.Values.value("Working"), QStringLiteral("True"));
+    EXPECT_EQ(opened.Values.value("FromFile"), QStringLiteral("True"));
+    EXPECT_EQ(opened.Values.value("InitDir"), dir.path());
+    EXPECT_EQ(opened.Values.value("RecentFiles1"), site);
+    for (const FormatField& f : FileFormat) {
+        const QString member = QString::fromLatin1(f.Member);
+        if (member.isEmpty()) continue;
+        EXPECT_EQ(opened.Values.value(member), saved.Values.value(member)) << f.Member;
+    }
+
+    // A running modem hears nothing while a file opens.
+    {
+        const QString log = dir.filePath(QStringLiteral("commands.log"));
+        SimProcess sim({"--log", log});
+        const ProgramProbe::Run quiet = probe({"port", sim.DevicePath(), "open", site, "dump"});
+        ASSERT_EQ(quiet.ExitCode, 0);
+        EXPECT_EQ(quiet.Values.value("Working"), QStringLiteral("True"));
+        sim.Stop();
+        EXPECT_EQ(contents(log), QString()) << "commands reached the modem";
+    }
+
+    // The opened file written to a modem that holds 30 s lands in its memory.
+    const QString dump = dir.filePath(QStringLiteral("memory.txt"));
+    SimProcess target({"--dump", dump});
+    const ProgramProbe::Run written = probe({"port", target.DevicePath(), "open", site, "write", "dump"});
+    ASSERT_EQ(written.ExitCode, 0);
+    for (const QString& box : written.Boxes) EXPECT_FALSE(box.startsWith(QLatin1String("Error Occured|"))) << box.toStdString();
+    target.Stop();
+    const QMap<int, int> memory = dumpedMemory(dump);
+    EXPECT_EQ(memory.value(0x98), 0x11) << "PTT time-out 45 s as 4500";
+    EXPECT_EQ(memory.value(0x99), 0x94);
+}
+
+TEST(FilesEndToEndTest, RecentEntriesAndCancelledDialogsThroughTheHarness)
+{
+    QTemporaryDir dir;
+    ProgramProbe probe;
+    SimProcess sim;
+    ASSERT_FALSE(sim.DevicePath().isEmpty());
+    const QString base = dir.filePath(QStringLiteral("site"));
+    const ProgramProbe::Run run =
+        probe({"port", sim.DevicePath(), "read", "save", "-", "save", base, "open", "-", "recent", "1", "dump"});
+    ASSERT_EQ(run.ExitCode, 0);
+    EXPECT_TRUE(run.Boxes.isEmpty()) << run.Boxes.join('\n').toStdString();
+    EXPECT_EQ(run.Values.value("RecentFiles1"), base) << "the saved entry opened its .mdb file";
+    EXPECT_EQ(run.Values.value("RecentFiles2"), QStringLiteral("1"));
+    EXPECT_EQ(run.Values.value("FromFile"), QStringLiteral("True"));
+
+    EXPECT_EQ(probe({"recent", "5"}).ExitCode, 2);
+    EXPECT_EQ(probe({"open"}).ExitCode, 2);
+}
