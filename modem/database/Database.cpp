@@ -51,6 +51,12 @@ void Database::AppendTableDef(const TableDef& table)
     connection_->Execute(table.CreateStatement());
 }
 
+void Database::Execute(const QString& sql)
+{
+    if (!connection_) throw DatabaseError::objectClosed();
+    connection_->Execute(sql);
+}
+
 void Database::Close()
 {
     if (!connection_) return;

@@ -24,6 +24,8 @@ public:
     Recordset OpenRecordset(const QString& sqlOrTableName);
     // Creates the table with its fields in their order: no key, no index.
     void AppendTableDef(const TableDef& table);
+    // Runs a statement that returns no rows (an action query or a pragma).
+    void Execute(const QString& sql);
     // Ends the connection; record sets of this database can no longer be used.
     void Close();
 

@@ -14,7 +14,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <functional>
+#include <unistd.h>
 #include <vector>
 
 const QString ConfigurationFile::TableName = QStringLiteral("ModemSetting");
@@ -130,13 +132,31 @@ void discard(const QString& temporary)
     QFile::remove(temporary + QStringLiteral("-journal"));
 }
 
-// The complete file takes the place of the old one in one step.
+RuntimeError saveError(const QString& path, int error)
+{
+    return RuntimeError(75, QStringLiteral("Could not save the file '%1': %2.")
+                                .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+// Waits until the file (or folder) is on the disk.
+void syncToDisk(const QString& path, const QString& saved)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) throw saveError(saved, errno);
+    const int result = ::fsync(fd);
+    const int error = errno;
+    ::close(fd);
+    if (result != 0) throw saveError(saved, error);
+}
+
+// The complete file takes the place of the old one in one step, on the disk
+// before the old one goes.
 void replace(const QString& temporary, const QString& path)
 {
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0) return;
-    const int error = errno;
-    throw RuntimeError(75, QStringLiteral("Could not save the file '%1': %2.")
-                               .arg(path, QString::fromLocal8Bit(std::strerror(error))));
+    syncToDisk(temporary, path);
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
+        throw saveError(path, errno);
+    syncToDisk(QFileInfo(path).path(), path);
 }
 
 // The Windows program's files are Jet databases; their header names the engine.
@@ -167,6 +187,9 @@ void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
     const QString temporary = temporaryPath(target);
     try {
         Database database = Database::CreateDatabase(temporary);
+        // The file is not in use until it is complete and synced, so it needs no journal.
+        database.Execute(QStringLiteral("pragma journal_mode=off"));
+        database.Execute(QStringLiteral("pragma synchronous=off"));
         TableDef table(TableName);
         for (const Column& column : columns()) table.AppendField(TableDef::CreateField(column.Name, column.Type));
         database.AppendTableDef(table);

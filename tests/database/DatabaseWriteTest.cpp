@@ -232,3 +232,21 @@ TEST(RecordsetAddTest, AReadOnlyDatabaseRefusesTheNewRow)
     EXPECT_EQ(e->Number(), 3027);
     EXPECT_EQ(sqlRows(path, QStringLiteral("select count(*) from Kinds")), (QList<QStringList>{{"0"}}));
 }
+
+TEST(DatabaseExecuteTest, RunsActionQueriesOnAnOpenDatabaseOnly)
+{
+    TempDatabase folder;
+    const QString path = folder.PathIn(QStringLiteral("kinds.mdb"));
+    Database db = Database::CreateDatabase(path);
+    db.AppendTableDef(allTypes());
+    db.Execute(QStringLiteral("insert into Kinds (Small) values (7)"));
+    db.Execute(QStringLiteral("update Kinds set Small = Small + 1"));
+    EXPECT_EQ(sqlRows(path, QStringLiteral("select Small from Kinds")), (QList<QStringList>{{"8"}}));
+    const std::optional<RuntimeError> bad = RaisedError([&] { db.Execute(QStringLiteral("update Nothing set x=1")); });
+    ASSERT_TRUE(bad);
+    EXPECT_EQ(bad->Number(), 3078);
+    db.Close();
+    const std::optional<RuntimeError> closed = RaisedError([&] { db.Execute(QStringLiteral("delete from Kinds")); });
+    ASSERT_TRUE(closed);
+    EXPECT_EQ(closed->Number(), 3420);
+}
