@@ -242,9 +242,9 @@ TEST(DatabaseExecuteTest, RunsActionQueriesOnAnOpenDatabaseOnly)
     db.Execute(QStringLiteral("insert into Kinds (Small) values (7)"));
     db.Execute(QStringLiteral("update Kinds set Small = Small + 1"));
     EXPECT_EQ(sqlRows(path, QStringLiteral("select Small from Kinds")), (QList<QStringList>{{"8"}}));
-    const std::optional<RuntimeError> bad = RaisedError([&] { db.Execute(QStringLiteral("update Nothing set x=1")); });
+    const std::optional<RuntimeError> bad = RaisedError([&] { db.Execute(QStringLiteral("update Missing set x=1")); });
     ASSERT_TRUE(bad);
-    EXPECT_EQ(bad->Number(), 3078);
+    EXPECT_EQ(bad->Number(), 3078) << bad->Description().toStdString();
     db.Close();
     const std::optional<RuntimeError> closed = RaisedError([&] { db.Execute(QStringLiteral("delete from Kinds")); });
     ASSERT_TRUE(closed);
