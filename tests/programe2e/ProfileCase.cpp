@@ -17,7 +17,8 @@ std::vector<ByteValue> synthesiser(int a, int n)
     return {modem(SynthA.Address, 2 * a), modem(SynthN.Address, (16 * n) >> 8), modem(SynthN.Address + 1, (16 * n) & 0xFF)};
 }
 
-// Each port as delivered: port A with hardware flow control, port B enabled, both 9600,N,8,1.
+// The port flag and format bytes, whole. Every profile delivers port A with hardware
+// flow control, port B enabled, both at 9600,N,8,1; port B's flags keep it enabled.
 ByteValue portAFlags(int bits) { return modem(PortFlags.Address, bits); }
 ByteValue portBFlags(int bits) { return modem(PortBFlags.Address, Bits::PortBEnabled | bits); }
 ByteValue portAFormat(int bits) { return modem(PortFormat.Address, bits); }
@@ -29,7 +30,6 @@ const int SpeedCode9600 = CodeOfCommSpeed(4);
 const int SpeedCode1200 = CodeOfCommSpeed(1);
 const ByteValue aCharDef2 = portAFormat(SpeedCode9600 | PortFormatBit::ParityOn | PortFormatBit::SevenDataBits);
 const ByteValue bCharDef2 = portBFormat(SpeedCode1200);
-
 
 const char BuiltInBand[] = "The transmit freq of modem is limited to between 924 and 934";
 
