@@ -3,8 +3,6 @@
 -- Built into the program's folder by the build; edit this text, never the file.
 
 -- Later tables of this database, still to be added here:
---   Modem      the modem models and their defaults (row modemID 0 is the default modem)
---   packet     the packet settings offered for each modem model
 --   brandlist  the brand names the programmer shows
 
 CREATE TABLE Version (
@@ -76,3 +74,180 @@ VALUES
 -- Types 60-69: 200 MHz external radio (Rudvik), 216-225 MHz on 12.5 kHz channels,
 -- 21.4 MHz first IF; high/low power switch only, so the power curve is unused.
     (60, 69, 225.0, 216.0,  225.0, 216.0,  0,  12800000, 12500, 21.4, 10, 0,     16,   0,   0,   0, 0, 100);
+
+-- The packet presets: how a user port cuts its input into radio packets. A port's
+-- packet fields are looked up here after every read of a modem, so a preset must
+-- come back from the modem exactly as it was written:
+--   * InputTimer, EOMChar and MaxFrame are one byte each in the modem (0..255).
+--   * No preset is SLIP: the modem does not keep those three bytes for a SLIP port,
+--     and SLIP is refused together with XON/XOFF flow control, which both ports
+--     offer, so a SLIP preset could be chosen and then fail.
+--   * A live port comes back live only while its streams are neither translated
+--     nor repeated: the live flag is never written for those.
+-- The Booleans are 1 and 0, never text: the programmer looks presets up with
+-- "ISEOMEnable=True ... and slip=False", and SQLite (3.23 and later) reads the
+-- words TRUE and FALSE as 1 and 0. For the same reason no column may be named
+-- True or False. PacketID 0 means a port's own values and is never stored.
+-- The six packet fields differ between any two rows, so a port matches one
+-- preset at most.
+CREATE TABLE packet (
+    PacketID     INTEGER,
+    InputTimer   INTEGER,
+    EOMChar      INTEGER,
+    ISEOMEnable  BOOLEAN,
+    Slip         BOOLEAN,
+    ISLive       BOOLEAN,
+    MaxFrame     INTEGER
+);
+
+INSERT INTO packet (PacketID, InputTimer, EOMChar, ISEOMEnable, Slip, ISLive, MaxFrame)
+VALUES
+-- What a modem holds as delivered: a pause in the input or a full frame ends a
+-- packet. A modem read unchanged shows this preset chosen.
+    (1, 10, 13, 0, 0, 0, 255),
+-- Line-based devices: a carriage return ends the packet at once.
+    (2, 10, 13, 1, 0, 0, 255),
+-- Line-based devices that end their lines with a line feed only.
+    (3, 10, 10, 1, 0, 0, 255),
+-- The delivered settings with live frames on.
+    (4, 10, 13, 0, 0, 1, 255),
+-- Polling masters with short messages: a short pause ends the packet, and short
+-- frames keep one slow reply from holding the channel.
+    (5,  3, 13, 0, 0, 0,  64);
+
+-- One row per range of modem (build) types, TypeNolower to typenoupper inclusive;
+-- the programmer takes the row whose range holds the modem's type, so ranges do not
+-- overlap. Row modemID 0 is shown before any modem is read, and also serves type 0.
+-- Every type the control accepts (0, 6, 7, 10 to 69) has a row.
+--
+-- Each port has two character formats (speed code, data bits, parity code, stop
+-- bits; speed 1 1200, 2 2400, 3 4800, 4 9600, 5 19200; parity 0 N, 1 O, 2 E) and
+-- two packet presets (PacketID of table packet), each with the caption shown beside
+-- it; a format's caption is its text as the configuration sheet prints it.
+-- Packet1 to Packet5 are the five presets of the packet dialog, by caption and
+-- PacketID. No default is 19200: port B can never run at it, and port A only
+-- while port B is off, which a default cannot know.
+--
+-- The first format of each port is what a modem holds as delivered (9600,N,8,1),
+-- so a modem read unchanged shows it chosen. The narrow-band models (6.25 kHz
+-- channels) carry half the data of a 12.5 kHz channel, so their ports start at 4800.
+CREATE TABLE Modem (
+    modemID           INTEGER,
+    TypeNolower       INTEGER,
+    typenoupper       INTEGER,
+    ACommDefSpeed1    INTEGER,
+    ACommDefData1     INTEGER,
+    ACommDefParity1   INTEGER,
+    ACommDefStop1     INTEGER,
+    ACommDefSpeed2    INTEGER,
+    ACommDefData2     INTEGER,
+    ACommDefParity2   INTEGER,
+    ACommDefStop2     INTEGER,
+    BCommDefSpeed1    INTEGER,
+    BCommDefData1     INTEGER,
+    BCommDefParity1   INTEGER,
+    BCommDefStop1     INTEGER,
+    BCommDefSpeed2    INTEGER,
+    BCommDefData2     INTEGER,
+    BCommDefParity2   INTEGER,
+    BCommDefStop2     INTEGER,
+    ACommDefText1     TEXT,
+    ACommDefText2     TEXT,
+    BCommDefText1     TEXT,
+    BCommDefText2     TEXT,
+    APackDefSetting1  INTEGER,
+    APackDefSetting2  INTEGER,
+    BPackDefSetting1  INTEGER,
+    BPackDefSetting2  INTEGER,
+    APackDefText1     TEXT,
+    APackDefText2     TEXT,
+    BPackDefText1     TEXT,
+    BPackDefText2     TEXT,
+    Packet1           TEXT,
+    Packet2           TEXT,
+    Packet3           TEXT,
+    Packet4           TEXT,
+    Packet5           TEXT,
+    Packet1Setting    INTEGER,
+    Packet2Setting    INTEGER,
+    Packet3Setting    INTEGER,
+    Packet4Setting    INTEGER,
+    Packet5Setting    INTEGER
+);
+
+INSERT INTO Modem (modemID, TypeNolower, typenoupper,
+                   ACommDefSpeed1, ACommDefData1, ACommDefParity1, ACommDefStop1,
+                   ACommDefSpeed2, ACommDefData2, ACommDefParity2, ACommDefStop2,
+                   BCommDefSpeed1, BCommDefData1, BCommDefParity1, BCommDefStop1,
+                   BCommDefSpeed2, BCommDefData2, BCommDefParity2, BCommDefStop2,
+                   ACommDefText1, ACommDefText2, BCommDefText1, BCommDefText2,
+                   APackDefSetting1, APackDefSetting2, BPackDefSetting1, BPackDefSetting2,
+                   APackDefText1, APackDefText2, BPackDefText1, BPackDefText2,
+                   Packet1, Packet2, Packet3, Packet4, Packet5,
+                   Packet1Setting, Packet2Setting, Packet3Setting, Packet4Setting, Packet5Setting)
+VALUES
+-- The default modem, before any is read: as delivered, and 4800 as the alternative.
+    (0,  0,  0,
+        4, 8, 0, 1,   3, 8, 0, 1,
+        4, 8, 0, 1,   3, 8, 0, 1,
+        '9600,N,8,1', '4800,N,8,1', '9600,N,8,1', '4800,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 6-7: built-in 900 MHz radio on 12.5 kHz channels. Port A also offers
+-- 7 data bits with even parity for ASCII protocols; port B 1200 for slow devices.
+    (1,  6,  7,
+        4, 8, 0, 1,   4, 7, 2, 1,
+        4, 8, 0, 1,   1, 8, 0, 1,
+        '9600,N,8,1', '9600,E,7,1', '9600,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 10-19: external 900 MHz radio on 12.5 kHz channels; as the built-in units.
+    (2, 10, 19,
+        4, 8, 0, 1,   4, 7, 2, 1,
+        4, 8, 0, 1,   1, 8, 0, 1,
+        '9600,N,8,1', '9600,E,7,1', '9600,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 20-29: external 900 MHz narrow-band radio; 4800 first, 9600 for devices
+-- that cannot be slowed down.
+    (3, 20, 29,
+        3, 8, 0, 1,   4, 8, 0, 1,
+        3, 8, 0, 1,   1, 8, 0, 1,
+        '4800,N,8,1', '9600,N,8,1', '4800,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 30-49: external 450 MHz radio on 12.5 kHz channels.
+    (4, 30, 49,
+        4, 8, 0, 1,   4, 7, 2, 1,
+        4, 8, 0, 1,   1, 8, 0, 1,
+        '9600,N,8,1', '9600,E,7,1', '9600,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 50-59: external 400 MHz narrow-band radio; as types 20-29.
+    (5, 50, 59,
+        3, 8, 0, 1,   4, 8, 0, 1,
+        3, 8, 0, 1,   1, 8, 0, 1,
+        '4800,N,8,1', '9600,N,8,1', '4800,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5),
+-- Types 60-69: external 200 MHz radio on 12.5 kHz channels.
+    (6, 60, 69,
+        4, 8, 0, 1,   4, 7, 2, 1,
+        4, 8, 0, 1,   1, 8, 0, 1,
+        '9600,N,8,1', '9600,E,7,1', '9600,N,8,1', '1200,N,8,1',
+        1, 2, 1, 2,
+        'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
+        'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
+        1, 2, 3, 4, 5);
