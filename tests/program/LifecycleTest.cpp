@@ -13,6 +13,14 @@
 
 namespace {
 
+// A failing case is told by its name.
+template <typename Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const QStringList SixKeys = {"CommPort", "InitDir", "FileName1", "FileName2", "FileName3", "FileName4"};
 
 class LifecycleTest : public ProgramFixture {

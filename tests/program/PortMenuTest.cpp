@@ -10,6 +10,14 @@
 
 namespace {
 
+// A failing case is told by its name.
+template <typename Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PortMenuTest : public ProgramFixture {
 protected:
     // The control opens real devices, as in the program.

@@ -17,6 +17,14 @@
 
 namespace {
 
+// A failing case is told by its name.
+template <typename Case>
+    requires requires(const Case& c) { c.name; }
+void PrintTo(const Case& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 const QString QuitText = QStringLiteral("Are you sure you want to exit program?");
 const QString QuitTitle = QStringLiteral("Quit Halvex Programmer");
 const QString AppTitle = QStringLiteral("Halvex Programmer V3.4.5");
