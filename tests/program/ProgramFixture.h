@@ -6,6 +6,7 @@
 #include "NumericBox.h"
 #include "ProgramSeams.h"
 #include "PseudoTerminal.h"
+#include "QtPrinters.h"
 #include "ScriptedWait.h"
 #include "SimModem.h"
 #include "VellModem.h"
