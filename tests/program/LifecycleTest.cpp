@@ -125,6 +125,20 @@ TEST_F(LifecycleTest, MenusAndToolbarCarryTheirCaptionsKeysAndTips)
     }
 }
 
+TEST_F(LifecycleTest, MaximisingIsUndoneAndMinimisingIsAllowed)
+{
+    ASSERT_TRUE(Load());
+    form->show();
+    form->setWindowState(Qt::WindowMaximized);
+    EXPECT_FALSE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(form->size(), QSize(794, 598));
+    form->setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(form->windowState() & Qt::WindowMinimized);
+    form->setWindowState(Qt::WindowNoState);
+    form->resize(1000, 900);
+    EXPECT_EQ(form->size(), QSize(794, 598));
+}
+
 struct RestoreCase {
     const char* name;
     std::optional<QString> saved;

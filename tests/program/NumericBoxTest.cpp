@@ -1,11 +1,13 @@
 // The five numeric boxes: the key filter, the cut, the conversions, the transmit
 // frequency's built-in receive frequency, refusals, and when a box commits.
 #include "ProgramFixture.h"
+#include "WindowWatch.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolBar>
@@ -318,6 +320,32 @@ TEST_F(NumericBoxTest, AnotherWindowOrAPopupTakingTheFocusCommitsNothing)
     EXPECT_EQ(form->CurrentModem.TXRadio.TXDelay, 20);
     EXPECT_EQ(box->text(), "20");
     EXPECT_TRUE(prompt.Boxes().isEmpty());
+}
+
+TEST_F(NumericBoxTest, ARefusalInARealMessageBoxCommitsOnce)
+{
+    // The program's own message boxes: the box takes the focus from the text box.
+    seams.prompt = nullptr;
+    ReadProfile("builtin-high");
+    ShowActive();
+    WindowWatch boxes(clock, QStringLiteral("QMessageBox"));
+    QStringList texts;
+    boxes.OnShown = [&](QWidget* window) {
+        auto* box = static_cast<QMessageBox*>(window);
+        texts << box->text();
+        box->accept();
+    };
+    NumericBox* delay = Box("TXDelay");
+    delay->setFocus(Qt::MouseFocusReason);
+    Type(delay, QStringLiteral("250"));
+
+    QTest::keyClick(delay, Qt::Key_Return);
+
+    EXPECT_EQ(boxes.ShowCount(), 1);
+    EXPECT_EQ(texts, QStringList{"TX lead in delay must be between 0 and 200!!"});
+    EXPECT_EQ(form->CurrentModem.TXRadio.TXDelay, 10);
+    EXPECT_EQ(delay->text(), "10");
+    EXPECT_TRUE(form->StopWrite);
 }
 
 struct EmptyCase {

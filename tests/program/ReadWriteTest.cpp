@@ -285,6 +285,20 @@ TEST_F(ReadWriteTest, AfterARejectedReadTheCommandsOnTheConfigurationDoNothing)
     EXPECT_TRUE(EditorsOn());
 }
 
+TEST_F(ReadWriteTest, TheWindowTakingTheFocusShowsTheConfigurationAgain)
+{
+    ASSERT_TRUE(Load());
+    ASSERT_TRUE(ReadModem());
+    form->SettingPage = true;
+    form->CurrentModem.TXRadio.TXFreq = 931.0;
+    form->CurrentModem.PTTTimeout = 45;
+    form->Form_GotFocus();
+    EXPECT_FALSE(form->SettingPage);
+    EXPECT_EQ(form->TransFreq->text(), "931.00000");
+    EXPECT_EQ(form->PTTTime->text(), "45");
+    EXPECT_TRUE(EditorsOn());
+}
+
 TEST_F(ReadWriteTest, WriteDoesNothingWithoutAWorkingControl)
 {
     ASSERT_TRUE(Load());

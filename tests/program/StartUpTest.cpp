@@ -131,6 +131,7 @@ TEST_F(StartUpTest, TheWarningTextIsExact)
 }
 
 struct OrderCase {
+    const char* name;
     double random;
     bool swapped;
 };
@@ -157,9 +158,11 @@ TEST_P(WarningButtonOrderTest, ADrawAboveOneHalfSwapsTheButtons)
 }
 
 INSTANTIATE_TEST_SUITE_P(Draws, WarningButtonOrderTest,
-                         ::testing::Values(OrderCase{0.0, false}, OrderCase{0.3, false}, OrderCase{0.5, false},
-                                           OrderCase{0.5000001, true}, OrderCase{0.75, true},
-                                           OrderCase{0.9999, true}));
+                         ::testing::Values(OrderCase{"Zero", 0.0, false}, OrderCase{"Low", 0.3, false},
+                                           OrderCase{"OneHalf", 0.5, false},
+                                           OrderCase{"JustAboveOneHalf", 0.5000001, true},
+                                           OrderCase{"High", 0.75, true}, OrderCase{"Highest", 0.9999, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 enum class Leave { CloseButton, EscapeKey, CloseBox };
 
@@ -310,6 +313,8 @@ struct KeyCase {
     bool kept;
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << "key code " << c.key; }
+
 class NumericKeyFilterTest : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(NumericKeyFilterTest, DigitsPointMinusBackspaceAndEnterPass)
@@ -327,6 +332,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, NumericKeyFilterTest,
                                            KeyCase{' ', false}, KeyCase{'a', false}, KeyCase{'Z', false},
                                            KeyCase{'e', false}, KeyCase{'/', false}, KeyCase{':', false},
                                            KeyCase{10, false}, KeyCase{27, false}, KeyCase{127, false},
-                                           KeyCase{0, false}));
+                                           KeyCase{0, false}),
+                         [](const auto& info) { return "Code" + std::to_string(info.param.key); });
 
 }  // namespace

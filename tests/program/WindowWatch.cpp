@@ -19,9 +19,11 @@ bool WindowWatch::eventFilter(QObject* watched, QEvent* event)
 {
     const bool show = event->type() == QEvent::Show;
     const bool hide = event->type() == QEvent::Hide;
-    if ((show || hide) && watched->isWidgetType() && watched->objectName() == name_) {
+    const bool named = watched->objectName() == name_ || QLatin1String(watched->metaObject()->className()) == name_;
+    if ((show || hide) && watched->isWidgetType() && named) {
         Moment& moment = show ? shown_ : hidden_;
         moment = {true, clock_.NowMs(), clock_.EventPasses()};
+        if (show) ++showCount_;
         if (show && OnShown) {
             QPointer<QWidget> window = static_cast<QWidget*>(watched);
             QTimer::singleShot(0, this, [this, window] {
