@@ -85,7 +85,7 @@ TEST_P(SplashTimingTest, TheSplashStaysForThreeSecondsOrUntilTheFirstEventPassAf
     WindowWatch warning(clock, QStringLiteral("Warn_Form"));
     bool splashUpAtWarning = true;
     warning.OnShown = [&](QWidget* window) {
-        splashUpAtWarning = splash.Hidden().Seen ? false : true;
+        splashUpAtWarning = !splash.Hidden().Seen;
         window->findChild<QPushButton*>(QStringLiteral("AcceptButon"))->click();
     };
 
