@@ -2,28 +2,13 @@
 #include "ModemControl.h"
 #include "ModemFixture.h"
 #include "ModemSetting.h"
-#include "WaitView.h"
+#include "ScriptedWait.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-// The wait window: counts its showings and cancels or lets the modem power up.
-class ScriptedWait : public WaitView {
-public:
-    bool ShowModal(SerialPort& port) override
-    {
-        ++Shown;
-        if (OnShow) OnShow();
-        if (Cancel) return true;
-        return !port.WaitForInput(60000);
-    }
-    int Shown = 0;
-    bool Cancel = true;
-    std::function<void()> OnShow;
-};
 
 class ModemControlTest : public ModemFixture {
 protected:
