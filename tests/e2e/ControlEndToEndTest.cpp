@@ -1,5 +1,6 @@
 // The control's public interface on a real pseudo-terminal, driven through the
 // modemprobe harness against the modemsim executable.
+#include "ProbeRun.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
@@ -16,37 +17,7 @@ namespace {
 const QString profiles = QStringLiteral(SIM_PROFILES_DIR);
 const QString expected = QStringLiteral(EXPECTED_DIR);
 
-struct ProbeRun {
-    int exitCode = -1;
-    QStringList lines;
-    QMap<QString, QString> values;
-    QStringList boxes;  // "title|text"
-    bool waitWindow = false;
-};
-
-ProbeRun probe(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MODEMPROBE_PATH), arguments + QStringList{"--db", MODEM_DATABASE_PATH});
-    ProbeRun run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
-        run.lines << line;
-        run.values.insert(line.section('=', 0, 0), line.section('=', 1));
-    }
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)) {
-        if (line == QStringLiteral("WAITWINDOW")) run.waitWindow = true;
-        if (!line.startsWith(QStringLiteral("MSGBOX title="))) continue;
-        const QString rest = line.mid(13);
-        const qsizetype text = rest.indexOf(QStringLiteral(" text="));
-        run.boxes << rest.left(text) + '|' + rest.mid(text + 6);
-    }
-    return run;
-}
+ProbeRun probe(const QStringList& arguments) { return ProbeRun::Run(arguments); }
 
 // Test names cannot hold a "-": models are named with "_" there.
 QString fileName(const char* model) { return QString::fromLatin1(model).replace('_', '-'); }
