@@ -2,6 +2,7 @@
 // modemprobe harness against the modemsim executable.
 #include "ProbeRun.h"
 #include "SimProcess.h"
+#include "TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -215,6 +216,31 @@ TEST(ControlEndToEnd, AWriteToAnotherBuildOrModelIsRefusedAndWritesNothing)
         EXPECT_EQ(run.boxes, QStringList{c.box});
         for (const QString& command : readLines(log).mid(readCommands))
             EXPECT_FALSE(command.startsWith(QStringLiteral("WN"))) << command.toStdString();
+    }
+}
+
+TEST(ControlEndToEnd, ABuiltInRadioWithoutItsRowInTheDatabaseIsRefused)
+{
+    const struct {
+        const char* model;
+        int type;
+    } cases[] = {{"builtin_high", 6}, {"builtin_low", 7}};
+    const QStringList refused{"Radio Modem|Error, un-recognised Radio Type, Call Orvane Sypheral"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        TempDatabase database;
+        database.CopyModemDatabaseWithout(c.type);
+        QTemporaryDir dir;
+        const QString log = dir.filePath("commands.log");
+        SimProcess sim({profile(c.model), "--log", log});
+        const ProbeRun read = ProbeRun::Run({"read", sim.DevicePath()}, database.Path());
+        EXPECT_EQ(read.exitCode, 1);
+        EXPECT_EQ(read.boxes, refused);
+        const ProbeRun write =
+            ProbeRun::Run({"write", sim.DevicePath(), writeFile(dir, "change.txt", "NoOfSlot=9\n")}, database.Path());
+        EXPECT_EQ(write.exitCode, 1);
+        EXPECT_EQ(write.boxes, refused);
+        for (const QString& command : readLines(log)) EXPECT_FALSE(command.startsWith("WN")) << command.toStdString();
     }
 }
 
