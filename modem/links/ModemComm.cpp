@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
 #include "VbNumbers.h"
@@ -42,8 +43,8 @@ void ModemComm::OpenModemPort(SerialPort& port)
         port.setDTREnable(false);
         port.setPortOpen(true);
         WaitMilliseconds(SettleMs);
-    } catch (const RuntimeError&) {
-        context_.ShowPortOpenError(port.CommPort());
+    } catch (const RuntimeError& e) {
+        PortOpenMessage::Show(context_, port, e.Number());
         ModemErrorCode = PortNotOpened;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
 
@@ -38,8 +39,8 @@ void RadioComm::OpenRadioPort(SerialPort& port)
         port.setDTREnable(true);
         port.setPortOpen(true);
         context_.WaitWithEvents(SettleMs);
-    } catch (const RuntimeError&) {
-        context_.ShowPortOpenError(port.CommPort());
+    } catch (const RuntimeError& e) {
+        PortOpenMessage::Show(context_, port, e.Number());
         RadioErrorCode = PortNotOpened;
     }
 }

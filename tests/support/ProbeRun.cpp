@@ -3,9 +3,10 @@
 #include <QElapsedTimer>
 #include <QProcess>
 
-ProbeRun ProbeRun::Run(const QStringList& arguments, const QString& database)
+ProbeRun ProbeRun::Run(const QStringList& arguments, const QString& database, const std::function<void()>& inChild)
 {
     QProcess process;
+    if (inChild) process.setChildProcessModifier(inChild);
     QElapsedTimer timer;
     timer.start();
     process.start(QStringLiteral(MODEMPROBE_PATH),

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // One run of the modemprobe harness and what it left: the exit code, the
 // configuration lines on stdout, the message boxes and the wait window on stderr.
 struct ProbeRun {
@@ -15,6 +17,8 @@ struct ProbeRun {
     bool waitWindow = false;
     QString errors;     // stderr as it came
 
-    // Runs modemprobe with the arguments and the given database (the built one when empty).
-    static ProbeRun Run(const QStringList& arguments, const QString& database = QString());
+    // Runs modemprobe with the arguments and the given database (the built one
+    // when empty); inChild runs in the child before modemprobe starts.
+    static ProbeRun Run(const QStringList& arguments, const QString& database = QString(),
+                        const std::function<void()>& inChild = {});
 };
