@@ -244,4 +244,24 @@ TEST(ControlEndToEnd, ABuiltInRadioWithoutItsRowInTheDatabaseIsRefused)
     }
 }
 
+TEST(ControlEndToEnd, ProbeWithoutADeviceIsAUsageError)
+{
+    const QStringList cases[] = {
+        {"read", ""},
+        {"read", " "},
+        {"read"},
+        {"write", "", "changes.txt"},
+        {"rssi", "", "466.0125"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(',').toStdString());
+        const ProbeRun run = probe(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errors.contains("usage: modemprobe read DEVICE")) << run.errors.toStdString();
+        EXPECT_TRUE(run.boxes.isEmpty());
+        EXPECT_FALSE(run.waitWindow);
+        EXPECT_LT(run.ms, 5000) << "no port is tried";
+    }
+}
+
 }  // namespace
