@@ -174,7 +174,7 @@ TEST(HostilePeer, AWriteGivenUpHalfWayIsNotReportedDone)
           }},
          "WN1F6",
          {CodeOne, Unrecoverable}},
-        // The modem's part is written; the radio answers its first command with noise.
+        // The modem's own settings are written; the radio answers its first command with noise.
         {radioNoise, "ST", {Unrecoverable}},
     };
     for (const auto& c : cases) {
