@@ -2,24 +2,23 @@
 
 #include <QFile>
 
-#include <grp.h>
+#include <linux/capability.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-constexpr uid_t Nobody = 65534;
-constexpr gid_t NoGroup = 65534;
-
-bool runsAsRoot() { return ::geteuid() == 0; }
+constexpr int Overrides[] = {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH};
 
 }  // namespace
 
 WithoutRights::WithoutRights(const QString& device) : path_(QFile::encodeName(device))
 {
     struct stat st{};
-    if (runsAsRoot() || ::stat(path_.constData(), &st) != 0) return;
+    if (::stat(path_.constData(), &st) != 0) return;
     mode_ = st.st_mode & 07777;
     restore_ = ::chmod(path_.constData(), 0) == 0;
 }
@@ -31,8 +30,19 @@ WithoutRights::~WithoutRights()
 
 void WithoutRights::InChild()
 {
-    if (!runsAsRoot()) return;
-    if (::setgroups(0, nullptr) != 0 || ::setgid(NoGroup) != 0 || ::setuid(Nobody) != 0) ::_exit(126);
+    if (::geteuid() != 0) return;
+    // From the bounding set, so that a program started next does not get them back.
+    for (int cap : Overrides)
+        if (::prctl(PR_CAPBSET_DROP, cap, 0, 0, 0) != 0) ::_exit(126);
+    __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct data[_LINUX_CAPABILITY_U32S_3]{};
+    if (::syscall(SYS_capget, &header, data) != 0) ::_exit(126);
+    for (int cap : Overrides) {
+        data[CAP_TO_INDEX(cap)].effective &= ~CAP_TO_MASK(cap);
+        data[CAP_TO_INDEX(cap)].permitted &= ~CAP_TO_MASK(cap);
+        data[CAP_TO_INDEX(cap)].inheritable &= ~CAP_TO_MASK(cap);
+    }
+    if (::syscall(SYS_capset, &header, data) != 0) ::_exit(126);
 }
 
 std::string WithoutRights::Run(const std::function<std::string()>& body) const

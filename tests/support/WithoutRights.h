@@ -7,10 +7,10 @@
 #include <string>
 #include <sys/types.h>
 
-// Takes away the right to open a device from what runs in a child while the
-// object lives: the child drops to the user "nobody" when this process is root
-// (who may open anything); otherwise the device is made unreadable until the
-// object goes.
+// Makes a device unreadable while the object lives, and takes from a child the
+// privilege that would open it all the same: root's right to override file
+// permissions (dropped for good, so that a program the child starts has it no
+// more either). The child keeps its user, so it reaches everything else as before.
 class WithoutRights {
 public:
     explicit WithoutRights(const QString& device);
