@@ -189,6 +189,7 @@ private:
     // Life cycle (MainFormLifecycle.cpp).
     bool TestCommPort(int n);
     void endProgram(int code);
+    bool controlCanTakeFocus() const;
 
     // Display (MainFormDisplay.cpp).
     void DoEnablePortBFrame(const bool& Enable);
