@@ -246,11 +246,11 @@ class Row {
 public:
     explicit Row(const Recordset& records) : records_(records) {}
 
-    int16_t Int16(const char* name) const { return FieldValue::ToInt16(value(name)); }
-    int32_t Int32(const char* name) const { return FieldValue::ToInt32(value(name)); }
-    bool Boolean(const char* name) const { return FieldValue::ToBoolean(value(name)); }
-    double Double(const char* name) const { return FieldValue::ToDouble(value(name)); }
-    QString Text(const char* name) const { return FieldValue::ToText(value(name)); }
+    int16_t Int16(const QString& name) const { return FieldValue::ToInt16(records_.Field(name)); }
+    int32_t Int32(const QString& name) const { return FieldValue::ToInt32(records_.Field(name)); }
+    bool Boolean(const QString& name) const { return FieldValue::ToBoolean(records_.Field(name)); }
+    double Double(const QString& name) const { return FieldValue::ToDouble(records_.Field(name)); }
+    QString Text(const QString& name) const { return FieldValue::ToText(records_.Field(name)); }
 
     // A field that may be missing or Null: the member then keeps its value.
     template <typename T>
@@ -265,7 +265,7 @@ public:
     // A port's fifteen fields, in the readers' order.
     void Port(PortSetting& port, const QString& prefix) const
     {
-        auto name = [&](const char* field) { return (prefix + QLatin1String(field)).toLatin1(); };
+        auto name = [&](const char* field) { return prefix + QLatin1String(field); };
         port.CommSpeed = Int16(name("Speed"));
         port.DataBit = Int16(name("DataBit"));
         port.StopBit = Int16(name("StopBit"));
@@ -284,8 +284,6 @@ public:
     }
 
 private:
-    QVariant value(const char* name) const { return records_.Field(QString::fromLatin1(name)); }
-
     const Recordset& records_;
 };
 
