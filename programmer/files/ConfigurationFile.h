@@ -38,7 +38,7 @@ public:
     bool HasFormatVersion() const;
 
     // The whole configuration, field by field in the open command's order, with the
-    // transmit radio's specification looked up on the way. The radios' serial
+    // transmit radio's limits looked up in Modem.mdb on the way. The radios' serial
     // numbers, trim flags and DiagsEditable may be missing or Null (they default);
     // any other field that is missing, Null or out of its member's range raises,
     // and the members read before it keep their new values.

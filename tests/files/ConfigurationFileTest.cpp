@@ -68,7 +68,7 @@ protected:
                 EXPECT_TRUE(Members::Set(target, member, Members::Get(source, member)));
             }
         }
-        // Set by the read, not stored: the specification of a 900 MHz radio.
+        // Set by the read, not stored: the power limits of a 900 MHz radio.
         target.TXRadio.MaxTXPower = 7000;
         target.TXRadio.MinTXPower = 100;
         target.TXRadio.TrimAdjustable = false;
@@ -390,7 +390,7 @@ TEST_F(ConfigurationFileTest, ADefaultsFileSetsTheSettingsAndKeepsTheIdentity)
         double txFreq, rxFreq;
     } cases[] = {
         {"900 and 450 MHz radios", 12, 35, (928.0 + 960.0) / 2, (450.0 + 470.0) / 2},
-        // No specification row: the centres of what the lookup held before (the 900 MHz row).
+        // No row for these radios: the centres of what the lookup held before (the 900 MHz row).
         {"unknown radios", 99, 98, (928.0 + 960.0) / 2, (928.0 + 960.0) / 2},
     };
     for (const auto& c : cases) {
