@@ -21,6 +21,12 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = halvex-programmer ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 
+# No maintainer scripts: nothing runs on install, and a removal leaves no
+# "config-files" state behind.
+dpkg-deb --control "$deb" "$work/control"
+scripts=$(cd "$work/control" && ls | grep -vx 'control\|md5sums' || true)
+[ -z "$scripts" ] || fail "maintainer files in the package: $scripts"
+
 # The contents: the installed tree under /usr, every entry owned by root.
 dpkg-deb --contents "$deb" >"$work/contents"
 diff <(expected_layout "$wizard_art" | sed 's|^|usr/|') \
