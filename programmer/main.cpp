@@ -16,6 +16,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("ZenvoProgrammer"));
     QApplication::setOrganizationName(QStringLiteral("ZenvoProgrammer"));
     QApplication::setApplicationDisplayName(QString());
+    // Ties the windows to the installed desktop entry (and its icon) on Wayland.
+    QGuiApplication::setDesktopFileName(QStringLiteral("halvex-programmer"));
     QApplication::setWindowIcon(QIcon(BrandArt::AppIcon(64)));
 
     SystemClock clock;
