@@ -124,6 +124,9 @@ void MainForm::connectHandlers()
     PTTTime->Commit = [this] { PTTTime_LostFocus(); };
     TXDelay->Commit = [this] { TXDelay_LostFocus(); };
     RSSI->Commit = [this] { RSSI_LostFocus(); };
+
+    connectSystemHandlers();
+    connectDialogHandlers();
 }
 
 MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)
