@@ -55,5 +55,8 @@ protected:
     int ended = -1;
 };
 
+// Failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 // The message of a rule that refuses a configuration, under its title.
 inline constexpr char InvalidSetting[] = "Error, Invalid setting!";
