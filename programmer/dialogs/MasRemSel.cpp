@@ -71,6 +71,8 @@ void MasRemSel::showEvent(QShowEvent* event)
 void MasRemSel::SetDisplay()
 {
     const int16_t c = Modem().CAvoid;
+    // Showing a remote unit must not choose "Retry After TX Attempt" for it.
+    showing_ = true;
     if (c & 1) {
         CARemote->setChecked(true);
         CAAdvance->setEnabled(true);
@@ -78,6 +80,7 @@ void MasRemSel::SetDisplay()
         CAMaster->setChecked(true);
         CAAdvance->setEnabled(false);
     }
+    showing_ = false;
     // The short window leaves the note out of view.
     if ((c & ~1) == 6) {
         setOuterHeight(ShortHeight);
@@ -97,6 +100,7 @@ void MasRemSel::Validate()
 
 void MasRemSel::CAMaster_Click()
 {
+    if (showing_) return;
     TakeBackup();
     Modem().CAvoid = static_cast<int16_t>(Modem().CAvoid & ~1);
     CAAdvance->setEnabled(false);
@@ -105,6 +109,7 @@ void MasRemSel::CAMaster_Click()
 
 void MasRemSel::CARemote_Click()
 {
+    if (showing_) return;
     TakeBackup();
     Modem().CAvoid = static_cast<int16_t>(Modem().CAvoid | 1);
     Modem().TryBeforeTX = true;

@@ -40,4 +40,6 @@ protected:
 private:
     void setOuterHeight(int twips);
     int heightTwips_ = TallHeight;
+    // The options are being set to show CAvoid: their handlers change nothing.
+    bool showing_ = false;
 };

@@ -75,6 +75,24 @@ TEST_F(UnitFunctionTest, TheUnitFunctionShowsTheModeAndTheUnit)
     EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
+// Showing the unit is not choosing it: a remote unit that delays before its
+// transmit attempts keeps doing so.
+TEST_F(UnitFunctionTest, ShowingARemoteUnitKeepsItsTransmitAttemptChoice)
+{
+    for (int code : {7, 3, 5}) {
+        SCOPED_TRACE(testing::Message() << "CAvoid " << code);
+        Current().CAvoid = int16_t(code);
+        Current().TryBeforeTX = false;
+        OpenTimer([&] { EXPECT_TRUE(timer->DelayAfter->isChecked()); });
+        EXPECT_FALSE(Current().TryBeforeTX);
+        EXPECT_EQ(Current().CAvoid, code);
+        // From a master unit's display to a remote one's.
+        Current().CAvoid = 6;
+        OpenUnit([] {});
+    }
+    EXPECT_TRUE(TakeMessages().isEmpty());
+}
+
 TEST_F(UnitFunctionTest, MasterAndRemoteSetBitZeroOnly)
 {
     Current().CAvoid = 6;
