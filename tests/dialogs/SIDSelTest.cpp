@@ -200,6 +200,23 @@ TEST_F(SIDSelTest, TheDiagnosticsFrameFollowsTheModemsProcessor)
     EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
+TEST_F(SIDSelTest, ATypeWithoutARowShowsNoneChosen)
+{
+    Current().PortA.SIDType = 5;
+    Current().PortB.SIDType = -1;
+    Open([&] {
+        for (int t = 0; t <= 3; ++t) {
+            EXPECT_FALSE(dialog->AUserport[t]->isChecked());
+            EXPECT_FALSE(dialog->BUserport[t]->isChecked());
+            EXPECT_FALSE(dialog->SID1[t]->isEnabled());
+            EXPECT_FALSE(dialog->BSID2[t]->isEnabled());
+        }
+    }, [&] { dialog->close(); });
+    EXPECT_EQ(Current().PortA.SIDType, 5);
+    EXPECT_EQ(Current().PortA.SID1, 17);
+    EXPECT_EQ(Current().PortB.SID1, 33);
+}
+
 TEST_F(SIDSelTest, PortBOffIsShownEmptyAndLeftAlone)
 {
     form->EnablePortB->setChecked(false);
