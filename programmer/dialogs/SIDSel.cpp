@@ -91,7 +91,7 @@ SIDSel::SIDSel(MainForm& mainForm)
     connect(Finish, &QPushButton::clicked, this, [this] { Finish_Click(); });
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(OrvaneDiag, 1);
-    bottom->addWidget(Finish, 0, Qt::AlignBottom);
+    bottom->addWidget(Finish, 0, Qt::AlignRight | Qt::AlignBottom);
     layout->addLayout(bottom);
 }
 
