@@ -18,8 +18,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -164,9 +166,20 @@ bool MainForm::event(QEvent* event)
         const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
         if (size() != client) setFixedSize(client);
     }
-    // The window itself has the focus only while none of its controls can take it.
-    if (event->type() == QEvent::WindowActivate && !focusWidget() && !MainFormBusy &&
-        !QApplication::activeModalWidget())
-        Form_GotFocus();
+    // The window itself takes the focus only while none of its controls can; that
+    // is judged once the activation has settled, outside any handler's own boxes.
+    if (event->type() == QEvent::WindowActivate)
+        QTimer::singleShot(0, this, [this] {
+            if (isActiveWindow() && !MainFormBusy && !QApplication::activeModalWidget() && !controlCanTakeFocus())
+                Form_GotFocus();
+        });
     return handled;
+}
+
+bool MainForm::controlCanTakeFocus() const
+{
+    const auto widgets = centralWidget()->findChildren<QWidget*>();
+    return std::any_of(widgets.begin(), widgets.end(), [](const QWidget* w) {
+        return w->isEnabled() && w->isVisible() && (w->focusPolicy() & Qt::TabFocus);
+    });
 }

@@ -208,6 +208,7 @@ private:
     // Life cycle (MainFormLifecycle.cpp).
     bool TestCommPort(int n);
     void endProgram(int code);
+    bool controlCanTakeFocus() const;
 
     // Display (MainFormDisplay.cpp).
     void DoEnablePortBFrame(const bool& Enable);

@@ -3,8 +3,9 @@
 // floor (the waits the protocol mandates plus the wire time of every byte at its
 // line rate), their ratio, and CPU time as a share of wall time.
 // Run by hand: build/bin/modembench
+#include "CountingClock.h"
+#include "CountingPort.h"
 #include "CpuTime.h"
-#include "DevicePort.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
 #include "SimProcess.h"
@@ -13,63 +14,9 @@
 #include "WaitView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <cstdio>
-#include <map>
 
 namespace {
-
-
-// The system clock, adding up the waits the protocol asks for.
-class CountingClock : public SystemClock {
-public:
-    void Sleep(int ms) override
-    {
-        const int64_t start = NowMs();
-        SystemClock::Sleep(ms);
-        mandatedMs += double(NowMs() - start);
-    }
-    void ProcessEvents(int maxMs) override
-    {
-        const int64_t start = NowMs();
-        SystemClock::ProcessEvents(maxMs);
-        mandatedMs += double(NowMs() - start);
-    }
-    double mandatedMs = 0;
-};
-
-// A serial device that counts the bytes each way at each line rate.
-class CountingPort : public DevicePort {
-public:
-    QByteArray Input() override
-    {
-        QByteArray data = DevicePort::Input();
-        bytes[BaudRate()] += data.size();
-        return data;
-    }
-    void Output(const QByteArray& data) override
-    {
-        bytes[BaudRate()] += data.size();
-        DevicePort::Output(data);
-    }
-    // A wait that ran out is one the protocol mandates (a prompt that does not come).
-    bool WaitForInput(int ms) override
-    {
-        timer.start();
-        const bool arrived = DevicePort::WaitForInput(ms);
-        if (!arrived) expiredMs += double(timer.elapsed());
-        return arrived;
-    }
-    double WireMs() const
-    {
-        double ms = 0;
-        for (auto [baud, count] : bytes) ms += baud > 0 ? count * 10.0 * 1000.0 / baud : 0;
-        return ms;
-    }
-    std::map<int, qint64> bytes;
-    double expiredMs = 0;
-    QElapsedTimer timer;
-};
 
 class NoWait : public WaitView {
 public:
@@ -84,8 +31,7 @@ template <typename F>
 Measure measure(CountingClock& clock, CountingPort& port, F&& body)
 {
     clock.mandatedMs = 0;
-    port.expiredMs = 0;
-    port.bytes.clear();
+    port.Reset();
     const double cpuStart = CpuSeconds();
     const int64_t start = clock.NowMs();
     body();

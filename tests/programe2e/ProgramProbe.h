@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <vector>
+
+class SimProcess;
+
+// The programprobe harness run as a user runs the program: a settings folder of
+// its own (ports mapped to devices there), the steps on the command line.
+class ProgramProbe {
+public:
+    struct Result {
+        int exitCode = -1;
+        // stdout, line by line, in order.
+        QStringList lines;
+        // Each message box as "title|text", with the text's line feeds restored.
+        QStringList boxes;
+        bool waitWindow = false;
+        QString errors;
+
+        // The last value printed for name by show or dump; null when none was.
+        QString Value(const QString& name) const;
+        // Every value printed for name, in order.
+        QStringList Values(const QString& name) const;
+        bool Printed(const QString& name) const { return !Values(name).isEmpty(); }
+        // Printed by show and not marked disabled.
+        bool ShownEnabled(const QString& name) const;
+        // The lines of the index-th "show window": from its "window=" line to the
+        // next one, a dump or the end.
+        Result Shown(const QString& window, int index = 0) const;
+        // The lines of the index-th dump.
+        Result Dumped(int index = 0) const;
+    };
+
+    // Runs once, as soon as marker has shown up on stdout or stderr for the
+    // occurrence-th time, with the probe's process id.
+    struct Trigger {
+        QString marker;
+        std::function<void(qint64 pid)> action;
+        int occurrence = 1;
+    };
+
+    ProgramProbe();
+
+    // The "Ports" settings: port number n opens device.
+    void MapPort(int number, const QString& device) const;
+    Result Run(const QStringList& steps, const std::vector<Trigger>& triggers = {}) const;
+
+    // A modem that only answers after a power cycle is cycled when the wait
+    // window shows for the occurrence-th time.
+    static Trigger PowerUpWhenAsked(const SimProcess& sim, int occurrence = 1);
+    // The files and devices a process holds open.
+    static QStringList OpenFiles(qint64 pid);
+
+private:
+    QTemporaryDir config_;
+};
