@@ -95,9 +95,14 @@ bool MainForm::TestCommPort(int n)
 
 void MainForm::Menu_Comm_Click(int Index)
 {
-    if (MainFormBusy) return;
+    // The click has already toggled the item's tick: a refused change puts it back.
+    auto keepTicks = [this] {
+        for (int i = 1; i <= 16; ++i) Menu_Comm[i]->setChecked(i == VellModem1->CommPort());
+    };
+    if (MainFormBusy) return keepTicks();
     if (VellModem1->PortOpen()) {
         MsgBox(QStringLiteral("Can't change the Comm port when the programmer is talking to the modem"), MsgButtons::OK);
+        keepTicks();
         return;
     }
     for (int i = 1; i <= 16; ++i) Menu_Comm[i]->setChecked(false);

@@ -67,12 +67,13 @@ MainForm* StartModule::Main(ProgramSeams& seams, const std::function<double()>& 
 
     MainForm* form = loadMainWindow(seams);
     if (!form) return nullptr;
-    splash->setParent(form, splash->windowFlags());
 
     while (splash->Timer1Enabled()) {
         seams.clock->ProcessEvents(std::min(splash->Timer1Remaining(), 50));
         splash->Poll();
     }
+    // Handed to the main window only now: a new parent hides a window.
+    splash->setParent(form, splash->windowFlags());
 
     Warn_Form warning(*form, random);
     warning.exec();

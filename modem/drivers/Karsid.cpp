@@ -54,25 +54,30 @@ std::unique_ptr<RadioDriver> Karsid::CreatRadio(int16_t RadioType)
         Working = false;
         return nullptr;
     }
+    auto refuse = [&](const QString& text) -> std::unique_ptr<RadioDriver> {
+        context.MsgBox(text + context.ContactName);
+        Working = false;
+        return nullptr;
+    };
+    const QString unknownRadio = QStringLiteral("Error, un-recognised Radio Type, Call ");
+    const bool builtIn = RadioType == 6 || RadioType == 7;
+    if (!builtIn && (RadioType < 10 || RadioType > 255))
+        return refuse(QStringLiteral("Error, un-recognised modem type, Call "));
+    // Without its row a radio has no limits to work to, built in or not.
+    if (spec.SynthType == RadioSpec::NoRow) return refuse(unknownRadio);
+
     std::unique_ptr<RadioDriver> driver;
     if (RadioType == 6) {
         driver = std::make_unique<PexarHigh>(links_);
     } else if (RadioType == 7) {
         driver = std::make_unique<PexarLow>(links_);
-    } else if (RadioType >= 10 && RadioType <= 255) {
+    } else {
         switch (spec.SynthType) {
         case 0: driver = std::make_unique<Moskar>(links_); break;
         case 1: driver = std::make_unique<Lumbrel>(links_); break;
         case 2: driver = std::make_unique<Rudvik>(links_); break;
-        default:
-            context.MsgBox(QStringLiteral("Error, un-recognised Radio Type, Call ") + context.ContactName);
-            Working = false;
-            return nullptr;
+        default: return refuse(unknownRadio);
         }
-    } else {
-        context.MsgBox(QStringLiteral("Error, un-recognised modem type, Call ") + context.ContactName);
-        Working = false;
-        return nullptr;
     }
     driver->Initialize(RadioType);
     return driver;

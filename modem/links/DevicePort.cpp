@@ -24,6 +24,7 @@ using Clock = std::chrono::steady_clock;
 RuntimeError invalidPortNumber() { return {RuntimeError::InvalidPortNumber, QStringLiteral("Invalid port number")}; }
 RuntimeError portAlreadyOpen() { return {RuntimeError::PortAlreadyOpen, QStringLiteral("Port already open")}; }
 RuntimeError portNotOpen() { return {RuntimeError::PortNotOpen, QStringLiteral("Port not open")}; }
+RuntimeError permissionDenied() { return {RuntimeError::PermissionDenied, QStringLiteral("Permission denied")}; }
 
 struct LineSettings {
     speed_t speed;
@@ -83,6 +84,8 @@ int millisecondsUntil(Clock::time_point deadline)
 
 DevicePort::~DevicePort() { close(); }
 
+QString DevicePort::DeviceName() const { return devicePath_.isEmpty() ? PortMap::DevicePath(CommPort()) : devicePath_; }
+
 void DevicePort::setPortOpen(bool open)
 {
     if (open) this->open();
@@ -92,14 +95,16 @@ void DevicePort::setPortOpen(bool open)
 void DevicePort::open()
 {
     if (PortOpen()) throw portAlreadyOpen();
-    const QString path = devicePath_.isEmpty() ? PortMap::DevicePath(CommPort()) : devicePath_;
+    const QString path = DeviceName();
     if (path.isEmpty()) throw invalidPortNumber();
     // Settings are checked before the device is touched.
     parseSettings(Settings());
 
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
+        // A terminal held with TIOCEXCL refuses everyone else with EBUSY.
         if (errno == EBUSY) throw portAlreadyOpen();
+        if (errno == EACCES || errno == EPERM) throw permissionDenied();
         throw invalidPortNumber();
     }
     termios attributes{};

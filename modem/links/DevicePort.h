@@ -11,7 +11,10 @@ struct termios;
 // control, held exclusively while open.
 //
 // On a closed port the counts read 0, the waits do not wait for anything
-// that cannot come, and Input and Output raise "Port not open".
+// that cannot come, and Input and Output raise "Port not open". An open that
+// fails raises "Invalid port number" for a device that is not there or not a
+// terminal, "Permission denied" when this user may not open it, and "Port
+// already open" when another holder has it.
 class DevicePort : public SerialPort {
 public:
     DevicePort() = default;
@@ -27,6 +30,9 @@ public:
     // control, receiver on, modem status ignored. Raises InvalidArgument for
     // a rate, parity, data or stop bits it does not know.
     static void ApplySettings(const QString& settings, termios& attributes);
+
+    // The explicit device, else the one CommPort stands for.
+    QString DeviceName() const override;
 
     bool PortOpen() const override { return fd_ >= 0; }
     void setPortOpen(bool open) override;

@@ -2,9 +2,12 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
 #include "VbNumbers.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -40,8 +43,8 @@ void ModemComm::OpenModemPort(SerialPort& port)
         port.setDTREnable(false);
         port.setPortOpen(true);
         WaitMilliseconds(SettleMs);
-    } catch (const RuntimeError&) {
-        context_.ShowPortOpenError(port.CommPort());
+    } catch (const RuntimeError& e) {
+        PortOpenMessage::Show(context_, port, e.Number());
         ModemErrorCode = PortNotOpened;
     }
 }
@@ -72,12 +75,7 @@ QString ModemComm::SendModemCommand(const QString& command, SerialPort& port)
             OnModemRetry(port);
             continue;
         }
-        reply.clear();
-        QString c;
-        do {
-            c = ReadModemChar(port);
-            if (c != Cr) reply += c;
-        } while (c != Cr && ModemErrorCode == NoError);
+        reply = readReply(port);
     }
     if (ModemErrorCode != NoError) return QString();
 
@@ -93,6 +91,26 @@ QString ModemComm::SendModemCommand(const QString& command, SerialPort& port)
         throw RuntimeError::deviceUnavailable();
     }
     return body;
+}
+
+QString ModemComm::readReply(SerialPort& port)
+{
+    Clock& clock = context_.clock();
+    const int64_t deadline = clock.NowMs() + ReplyLimitMs;
+    QString reply;
+    for (;;) {
+        ModemErrorCode = NoError;
+        // Each character has its second, and none may take the reply past its limit.
+        const int64_t now = clock.NowMs();
+        if (now >= deadline) break;
+        if (!waitForInputSince(port, clock, now, int(std::min<int64_t>(CharTimeoutMs, deadline - now)))) break;
+        const QString c = QString::fromLatin1(port.Input().left(1));
+        if (c == Cr) return reply;
+        reply += c;
+        if (reply.size() > MaxReplyLength) break;
+    }
+    ModemErrorCode = Timeout;
+    return QString();
 }
 
 QString ModemComm::ReadModemChar(SerialPort& port)

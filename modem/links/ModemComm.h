@@ -48,7 +48,16 @@ public:
     static const QString AccessCode;
     static constexpr int CharTimeoutMs = 1000;
     static constexpr int SettleMs = 250;
+    // A reply that outgrows this or does not end within ReplyLimitMs comes from
+    // something else than a modem answering (a device streaming on the wrong
+    // port, a modem stuck prompting): it ends as a time-out. The longest reply
+    // the modem can give, a read of its whole memory, is under 800 characters.
+    static constexpr int MaxReplyLength = 1024;
+    static constexpr int ReplyLimitMs = 3000;
 
 private:
+    // The reply up to its CR, without it; empty with Timeout when it does not come.
+    QString readReply(SerialPort& port);
+
     LibraryContext& context_;
 };

@@ -2,8 +2,11 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -36,8 +39,8 @@ void RadioComm::OpenRadioPort(SerialPort& port)
         port.setDTREnable(true);
         port.setPortOpen(true);
         context_.WaitWithEvents(SettleMs);
-    } catch (const RuntimeError&) {
-        context_.ShowPortOpenError(port.CommPort());
+    } catch (const RuntimeError& e) {
+        PortOpenMessage::Show(context_, port, e.Number());
         RadioErrorCode = PortNotOpened;
     }
 }
@@ -103,18 +106,34 @@ QByteArray RadioComm::SendRadioCommand(const QByteArray& command, SerialPort& po
             fail(BadEcho);
         }
     }
-    QByteArray reply;
-    for (uint8_t c = ReadRadioChar(port); c != Cr; c = ReadRadioChar(port)) reply.append(char(c));
-    return UnstuffRadioFrame(reply);
+    return UnstuffRadioFrame(readReply(port));
 }
 
-uint8_t RadioComm::ReadRadioChar(SerialPort& port)
+QByteArray RadioComm::readReply(SerialPort& port)
+{
+    Clock& clock = context_.clock();
+    const int64_t deadline = clock.NowMs() + ReplyLimitMs;
+    QByteArray reply;
+    for (;;) {
+        // Each byte has its second, and none may take the reply past its limit.
+        const int64_t now = clock.NowMs();
+        if (now >= deadline) fail(Timeout);
+        const uint8_t c = readByte(port, int(std::min<int64_t>(ByteTimeoutMs, deadline - now)));
+        if (c == Cr) return reply;
+        reply.append(char(c));
+        if (reply.size() > MaxReplyLength) fail(Timeout);
+    }
+}
+
+uint8_t RadioComm::ReadRadioChar(SerialPort& port) { return readByte(port, ByteTimeoutMs); }
+
+uint8_t RadioComm::readByte(SerialPort& port, int timeoutMs)
 {
     RadioErrorCode = NoError;
     Clock& clock = context_.clock();
     const int64_t start = clock.NowMs();
     while (port.InBufferCount() == 0) {
-        const int64_t left = start + ByteTimeoutMs - clock.NowMs();
+        const int64_t left = start + timeoutMs - clock.NowMs();
         if (left <= 0) fail(Timeout);
         port.WaitForInput(int(left));
     }

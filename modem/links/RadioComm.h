@@ -32,9 +32,19 @@ public:
     static constexpr uint8_t Dle = 0x10;
     static constexpr int ByteTimeoutMs = 1000;
     static constexpr int SettleMs = 500;
+    // A reply that outgrows this or does not end within ReplyLimitMs is noise,
+    // not a radio answering: it ends as a time-out. The longest a radio can
+    // answer, its whole memory with every byte stuffed, is under 270 bytes,
+    // little more than two seconds at 1200 baud.
+    static constexpr int MaxReplyLength = 300;
+    static constexpr int ReplyLimitMs = 4000;
 
 private:
     [[noreturn]] void fail(int code);
+    // One byte, waiting at most timeoutMs for it.
+    uint8_t readByte(SerialPort& port, int timeoutMs);
+    // The reply up to its CR, without it, still stuffed.
+    QByteArray readReply(SerialPort& port);
 
     LibraryContext& context_;
 };

@@ -26,6 +26,9 @@ public:
     bool DTREnable() const { return dtr_; }
     void setDTREnable(bool on);
 
+    // The device the port stands for, as messages name it; empty when none is known.
+    virtual QString DeviceName() const { return {}; }
+
     virtual bool PortOpen() const = 0;
     virtual void setPortOpen(bool open) = 0;
 

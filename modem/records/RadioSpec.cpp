@@ -19,7 +19,7 @@ void RadioSpec::GetRadioSpec(int16_t RType)
         if (rs.RecordCount() != 0)
             readRow(rs, RType);
         else
-            SynthType = -1;
+            SynthType = NoRow;
         rs.Close();
         db.Close();
     } catch (const RuntimeError& e) {

@@ -47,8 +47,10 @@ public:
     bool ErrorCode{};
 
     // Fills the members from the first row whose type range holds RType; no row
-    // leaves SynthType -1. A failure shows its message and sets ErrorCode.
+    // leaves SynthType NoRow. A failure shows its message and sets ErrorCode.
     void GetRadioSpec(int16_t RType);
+
+    static constexpr int32_t NoRow = -1;
 
     const RadioSpecSource& Source() const { return source_; }
 

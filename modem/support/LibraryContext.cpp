@@ -21,10 +21,3 @@ void LibraryContext::WaitWithEvents(int ms) const
         clock_.ProcessEvents(int(deadline - clock_.NowMs()));
     } while (clock_.NowMs() <= deadline);
 }
-
-void LibraryContext::ShowPortOpenError(int commPort) const
-{
-    MsgBox(QStringLiteral("Serial Port ") + QString::number(commPort) +
-               QStringLiteral(" could not be opened.\nPlease check port number in options menu,\nor the command line."),
-           MsgButtons::OK, MsgIcon::Exclamation, QStringLiteral("Comm Port Error"));
-}

@@ -22,8 +22,6 @@ public:
 
     // Lets window events through for the given time.
     void WaitWithEvents(int ms) const;
-    // The box both serial links show when the port cannot be had.
-    void ShowPortOpenError(int commPort) const;
 
     static const QString DefaultTitle;
 

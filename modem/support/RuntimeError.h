@@ -12,6 +12,7 @@ public:
         Overflow = 6,
         TypeMismatch = 13,
         DeviceUnavailable = 68,
+        PermissionDenied = 70,
         InvalidPortNumber = 8002,
         PortAlreadyOpen = 8005,
         PortNotOpen = 8018,

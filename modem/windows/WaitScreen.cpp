@@ -54,5 +54,7 @@ void WaitScreen::Timer1_Timer()
 void WaitScreen::Cancel_Click()
 {
     CancelRead = true;
-    reject();
+    QDialog::reject();
 }
+
+void WaitScreen::reject() { Cancel_Click(); }

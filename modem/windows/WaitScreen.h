@@ -18,6 +18,10 @@ public:
     bool CancelRead = false;
     SerialPort* Port = nullptr;
 
+protected:
+    // Escape and the close box give up as Cancel does.
+    void reject() override;
+
 private:
     void Form_Load();
     void Timer1_Timer();

@@ -14,6 +14,13 @@ constexpr int CheckWordAddress = 0xFD;
 constexpr uint16_t ConsistentResidue = 0xF0B8;
 constexpr int BuildAddress = 0xFA;
 constexpr uint8_t HdxBit = 0x08;  // one radio serves both directions
+// The time of one character (ten bits) on each line, in whole milliseconds.
+constexpr int ModemByteMs = 1;
+constexpr int RadioByteMs = 8;
+// What a GPS receiver would send, were its line ends lost.
+const std::string StreamText = "$GPGGA,123519,4807.038,N,01131.000,E,1,08,0.9,545.4,M,46.9,M,,*47 ";
+// Noise that holds the radio link's special bytes, but never its CR.
+const std::string RadioNoiseBytes = {'\x55', '\xAA', '\x00', '\xFF', '\x1B', '\x10', '\x7E'};
 
 std::string hex(unsigned value, int digits)
 {
@@ -81,15 +88,39 @@ SimModem::SimModem(SimProfile profile) : profile_(std::move(profile))
 void SimModem::Receive(uint8_t byte, int baud, int64_t nowMs)
 {
     Advance(nowMs);
-    if (state_ == State::Off) return;
+    // Whatever the host sends ends the noise of the radio's last frame.
+    radioNoise_.Stop();
+    if (state_ == State::Off || stream_.Running() || endlessPrompts_.Running()) return;
     if (baud == ModemBaud)
         ReceiveModem(byte);
     else if (baud == RadioBaud)
-        ReceiveRadio(byte);
+        ReceiveRadio(byte, nowMs);
+}
+
+void SimModem::FollowFaults(int64_t nowMs)
+{
+    const SimProfile::SimFaults& faults = profile_.Faults;
+    if (faults.Stream.empty())
+        stream_.Stop();
+    else if (!stream_.Running())
+        stream_.Start(nowMs, ModemByteMs, faults.Stream == "nul" ? std::string(1, '\0') : StreamText);
+    if (!faults.EndlessPrompts)
+        endlessPrompts_.Stop();
+    else if (!endlessPrompts_.Running())
+        endlessPrompts_.Start(nowMs, profile_.PromptIntervalMs, "?");
+    if (!faults.RadioNoise) radioNoise_.Stop();
 }
 
 void SimModem::Advance(int64_t nowMs)
 {
+    FollowFaults(nowMs);
+    if (state_ == State::Off) return;
+    Send(radioNoise_.Take(nowMs), false);
+    // A peer that streams has nothing else to say.
+    if (stream_.Running() || endlessPrompts_.Running()) {
+        Send(stream_.Take(nowMs) + endlessPrompts_.Take(nowMs), false);
+        return;
+    }
     if (state_ != State::Prompting) return;
     if (windowEndMs_ < 0) windowEndMs_ = nowMs + profile_.PromptWindowMs;
     const int64_t lastPromptMs = std::min(nowMs, windowEndMs_ - 1);
@@ -105,8 +136,13 @@ void SimModem::Advance(int64_t nowMs)
 
 int64_t SimModem::NextEventMs() const
 {
-    if (state_ != State::Prompting || (windowEndMs_ >= 0 && nextPromptMs_ >= windowEndMs_)) return -1;
-    return nextPromptMs_;
+    if (state_ == State::Off) return -1;
+    int64_t next = -1;
+    for (const SimFlow* flow : {&stream_, &endlessPrompts_, &radioNoise_})
+        if (flow->Running() && (next < 0 || flow->NextMs() < next)) next = flow->NextMs();
+    if (stream_.Running() || endlessPrompts_.Running()) return next;
+    if (state_ != State::Prompting || (windowEndMs_ >= 0 && nextPromptMs_ >= windowEndMs_)) return next;
+    return next < 0 ? nextPromptMs_ : std::min(next, nextPromptMs_);
 }
 
 bool SimModem::HasOutput() const { return !output_.empty(); }
@@ -123,6 +159,7 @@ void SimModem::PowerCycle(int64_t nowMs)
     frame_.clear();
     radio_ = Radio::None;
     synth_.clear();
+    radioNoise_.Stop();
     // A modem that fell silent talks again; its silence_after fault is spent.
     if (muted_ || profile_.Faults.SilenceAfter == 0) profile_.Faults.SilenceAfter = -1;
     muted_ = false;
@@ -233,11 +270,17 @@ void SimModem::ReceiveModem(uint8_t byte)
     }
 }
 
-void SimModem::ReceiveRadio(uint8_t byte)
+void SimModem::ReceiveRadio(uint8_t byte, int64_t nowMs)
 {
     const Radio side = radio_ == Radio::Rx ? Radio::Rx : Radio::Tx;
     SimRadioUnit& unit = side == Radio::Tx ? txUnit_ : rxUnit_;
-    output_ += unit.Receive(byte, RadioProfile(side), profile_.Faults);
+    std::string out = unit.Receive(byte, RadioProfile(side), profile_.Faults);
+    // The radio has taken the frame; noise comes after the echo of its CR.
+    if (profile_.Faults.RadioNoise && byte == uint8_t(Cr) && !out.empty()) {
+        out.resize(1);
+        radioNoise_.Start(nowMs, RadioByteMs, RadioNoiseBytes);
+    }
+    output_ += out;
 }
 
 void SimModem::HandleFrame(const std::string& frame)
@@ -313,9 +356,12 @@ std::string SimModem::SampleSignal(const std::string& arguments) const
     return "RA:" + hexByte(unsigned(profile_.Rssi[size_t(arguments[0] - '0')]));
 }
 
-void SimModem::SendReply(const std::string& command, const std::string& body)
+void SimModem::SendReply(const std::string& command, const std::string& text)
 {
     const SimProfile::SimFaults& faults = profile_.Faults;
+    std::string body = text;
+    if (faults.LongReply > 0 && (faults.LongReplyOn.empty() || startsWith(command, faults.LongReplyOn)))
+        body.append(size_t(faults.LongReply), '0');
     uint8_t sum = xorOf(body);
     if (faults.BadChecksum || startsWith(command, faults.BadChecksumOn)) sum ^= 0x01;
     Send(body + hexByte(sum) + Cr, true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SimFlow.h"
 #include "SimProfile.h"
 #include "SimRadioUnit.h"
 
@@ -82,7 +83,9 @@ private:
     enum class State { Off, Prompting, CommandMode, DataMode };
 
     void ReceiveModem(uint8_t byte);
-    void ReceiveRadio(uint8_t byte);
+    void ReceiveRadio(uint8_t byte, int64_t nowMs);
+    // Starts or stops the flows of the streaming faults as they are switched.
+    void FollowFaults(int64_t nowMs);
     const SimRadioUnit& Unit(Radio side) const;
     SimProfile::SimRadio& RadioProfile(Radio side);
     const SimProfile::SimRadio& RadioProfile(Radio side) const;
@@ -111,4 +114,7 @@ private:
     bool muted_ = false;
     SimRadioUnit txUnit_;
     SimRadioUnit rxUnit_;
+    SimFlow stream_;          // the stream fault
+    SimFlow endlessPrompts_;  // the endless_prompts fault
+    SimFlow radioNoise_;      // the radio_noise fault, after a frame
 };

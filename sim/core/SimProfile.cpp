@@ -49,6 +49,14 @@ int parseInt(const std::string& key, const std::string& value, int min, int max)
     return result;
 }
 
+// What a streaming peer sends: "text" or "nul"; "none" turns it off.
+std::string parseStream(const std::string& key, const std::string& value)
+{
+    if (value == "text" || value == "nul") return value;
+    if (value == "none") return {};
+    badValue(key, value);
+}
+
 int hexDigit(char c)
 {
     if (c >= '0' && c <= '9') return c - '0';
@@ -259,6 +267,16 @@ void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
         Faults.RadioEscWithoutCr = parseBool(key, value);
     else if (key == "radio_silence_after")
         Faults.RadioSilenceAfter = parseInt(key, value, -1, 1 << 30);
+    else if (key == "stream")
+        Faults.Stream = parseStream(key, value);
+    else if (key == "endless_prompts")
+        Faults.EndlessPrompts = parseBool(key, value);
+    else if (key == "long_reply")
+        Faults.LongReply = parseInt(key, value, 0, 1 << 24);
+    else if (key == "long_reply_on")
+        Faults.LongReplyOn = value;
+    else if (key == "radio_noise")
+        Faults.RadioNoise = parseBool(key, value);
     else
         throw std::runtime_error("unknown key \"" + rawKey + "\"");
 }

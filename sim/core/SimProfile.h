@@ -33,6 +33,17 @@
 //   radio_silence_after = 4        fault: after 4 more radio reply bytes (echoes not
 //                                  counted) the radios only echo, until a power cycle
 //                                  (-1: off)
+//   stream = text                  fault: no modem on the line but a device that sends
+//                                  without end at 9600 baud and takes nothing: text (one
+//                                  endless line, never a CR) or nul (NUL bytes); none: off
+//   endless_prompts = false        fault: the modem prompts for ever and takes nothing,
+//                                  neither the access code nor any command
+//   long_reply = 100000            fault: replies carry this many filler characters
+//                                  before their checksum (0: off)
+//   long_reply_on = WN             fault: only replies to commands starting with WN
+//   radio_noise = false            fault: a radio echoes a frame, then sends noise in
+//                                  place of its reply (never a CR) at 1200 baud until
+//                                  the host sends again
 //
 // Booleans are true or false. A "-" in a key counts as "_". A profile starts from
 // Default() and each line changes it; after the last line the check word is made
@@ -60,6 +71,12 @@ struct SimProfile {
         int RadioWrongEcho = 0;
         bool RadioEscWithoutCr = false;
         int RadioSilenceAfter = -1;
+        // The peers that never end what they send.
+        std::string Stream;  // "text" or "nul"; empty: off
+        bool EndlessPrompts = false;
+        int LongReply = 0;
+        std::string LongReplyOn;
+        bool RadioNoise = false;
 
         bool operator==(const SimFaults&) const = default;
     };

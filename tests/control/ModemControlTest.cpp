@@ -2,28 +2,15 @@
 #include "ModemControl.h"
 #include "ModemFixture.h"
 #include "ModemSetting.h"
-#include "WaitView.h"
+#include "ScriptedWait.h"
+#include "SimProfile.h"
+#include "TempDatabase.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
 namespace {
-
-// The wait window: counts its showings and cancels or lets the modem power up.
-class ScriptedWait : public WaitView {
-public:
-    bool ShowModal(SerialPort& port) override
-    {
-        ++Shown;
-        if (OnShow) OnShow();
-        if (Cancel) return true;
-        return !port.WaitForInput(60000);
-    }
-    int Shown = 0;
-    bool Cancel = true;
-    std::function<void()> OnShow;
-};
 
 class ModemControlTest : public ModemFixture {
 protected:
@@ -215,6 +202,38 @@ TEST_F(ModemControlTest, AWriteToAnotherBuildOrModelIsRefused)
         for (const std::string& cmd : CommandsSince(before)) EXPECT_NE(cmd.substr(0, 2), "WN") << cmd;
         EXPECT_FALSE(port.PortOpen());
         EXPECT_TRUE(control.Working);
+    }
+}
+
+TEST_F(ModemControlTest, ABuiltInModemWhoseRadioHasNoRowIsRefused)
+{
+    const struct {
+        const char* profile;
+        int type;
+    } cases[] = {{"builtin-high", 6}, {"builtin-low", 7}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        modem.Profile() = SimProfile::Load(std::string(SIM_PROFILES_DIR) + "/" + c.profile + ".profile");
+        modem.PowerCycle(clock.NowMs());
+        TempDatabase database;
+        database.CopyModemDatabaseWithout(c.type);
+        context.DatabasePath = database.Path();
+        prompt.Clear();
+        Create();
+        EXPECT_EQ(createdType, c.type);
+        EXPECT_FALSE(control.Working);
+        EXPECT_EQ(control.Driver(), nullptr);
+        EXPECT_EQ(prompt.Texts(), QStringList{"Error, un-recognised Radio Type, Call Orvane Sypheral"});
+
+        // Nothing is read or written afterwards.
+        const size_t before = Commands().size();
+        ModemSetting setting;
+        EXPECT_EQ(control.ReadModemSetting(setting), 0);
+        setting.ModemType = int16_t(c.type);
+        bool needPassword = false;
+        EXPECT_FALSE(control.WriteModemSetting(setting, needPassword));
+        EXPECT_TRUE(CommandsSince(before).empty());
+        EXPECT_EQ(prompt.Boxes().size(), 1);
     }
 }
 

@@ -12,7 +12,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
-#include <QTimer>
 
 void MainWindowFixture::SetUp()
 {
@@ -47,28 +46,6 @@ void MainWindowFixture::ReadModem()
     ASSERT_TRUE(form->VellModem1->Working()) << TakeMessages().join('\n').toStdString();
     ASSERT_TRUE(form->TransFreq->isEnabled());
     TakeMessages();
-}
-
-QString MainWindowFixture::WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& inside)
-{
-    QString opened;
-    QTimer watch;
-    watch.setInterval(0);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || !opened.isEmpty()) return;
-        watch.stop();
-        opened = modal->objectName();
-        inside(modal);
-        if (modal->isVisible()) {
-            ADD_FAILURE() << opened.toStdString() << " was left open";
-            modal->hide();
-        }
-    });
-    watch.start();
-    action();
-    for (int i = 0; i < 10 && opened.isEmpty(); ++i) QApplication::processEvents();
-    return opened;
 }
 
 void MainWindowFixture::Click(QWidget* control)

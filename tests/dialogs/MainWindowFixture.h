@@ -6,6 +6,7 @@
 #include "ProgramSeams.h"
 #include "ScriptedPrompt.h"
 #include "SimModem.h"
+#include "WhileModal.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +31,6 @@ protected:
     // The Read command; fails the test unless the window then shows the configuration.
     void ReadModem();
 
-    // Runs the action. A modal window that it opens, at once or once the event loop
-    // runs, has inside run in it; inside must close it. Returns the window's name,
-    // empty when none opened.
-    static QString WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& inside);
     // What the user's mouse does: options, check boxes and labels get a press and a
     // release where they take them, buttons are clicked; the event loop then runs.
     static void Click(QWidget* control);

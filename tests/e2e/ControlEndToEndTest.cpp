@@ -1,6 +1,8 @@
 // The control's public interface on a real pseudo-terminal, driven through the
 // modemprobe harness against the modemsim executable.
+#include "ProbeRun.h"
 #include "SimProcess.h"
+#include "TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -16,37 +18,7 @@ namespace {
 const QString profiles = QStringLiteral(SIM_PROFILES_DIR);
 const QString expected = QStringLiteral(EXPECTED_DIR);
 
-struct ProbeRun {
-    int exitCode = -1;
-    QStringList lines;
-    QMap<QString, QString> values;
-    QStringList boxes;  // "title|text"
-    bool waitWindow = false;
-};
-
-ProbeRun probe(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(MODEMPROBE_PATH), arguments + QStringList{"--db", MODEM_DATABASE_PATH});
-    ProbeRun run;
-    if (!process.waitForFinished(120000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
-        run.lines << line;
-        run.values.insert(line.section('=', 0, 0), line.section('=', 1));
-    }
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)) {
-        if (line == QStringLiteral("WAITWINDOW")) run.waitWindow = true;
-        if (!line.startsWith(QStringLiteral("MSGBOX title="))) continue;
-        const QString rest = line.mid(13);
-        const qsizetype text = rest.indexOf(QStringLiteral(" text="));
-        run.boxes << rest.left(text) + '|' + rest.mid(text + 6);
-    }
-    return run;
-}
+ProbeRun probe(const QStringList& arguments) { return ProbeRun::Run(arguments); }
 
 // Test names cannot hold a "-": models are named with "_" there.
 QString fileName(const char* model) { return QString::fromLatin1(model).replace('_', '-'); }
@@ -244,6 +216,51 @@ TEST(ControlEndToEnd, AWriteToAnotherBuildOrModelIsRefusedAndWritesNothing)
         EXPECT_EQ(run.boxes, QStringList{c.box});
         for (const QString& command : readLines(log).mid(readCommands))
             EXPECT_FALSE(command.startsWith(QStringLiteral("WN"))) << command.toStdString();
+    }
+}
+
+TEST(ControlEndToEnd, ABuiltInRadioWithoutItsRowInTheDatabaseIsRefused)
+{
+    const struct {
+        const char* model;
+        int type;
+    } cases[] = {{"builtin_high", 6}, {"builtin_low", 7}};
+    const QStringList refused{"Radio Modem|Error, un-recognised Radio Type, Call Orvane Sypheral"};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.model);
+        TempDatabase database;
+        database.CopyModemDatabaseWithout(c.type);
+        QTemporaryDir dir;
+        const QString log = dir.filePath("commands.log");
+        SimProcess sim({profile(c.model), "--log", log});
+        const ProbeRun read = ProbeRun::Run({"read", sim.DevicePath()}, database.Path());
+        EXPECT_EQ(read.exitCode, 1);
+        EXPECT_EQ(read.boxes, refused);
+        const ProbeRun write =
+            ProbeRun::Run({"write", sim.DevicePath(), writeFile(dir, "change.txt", "NoOfSlot=9\n")}, database.Path());
+        EXPECT_EQ(write.exitCode, 1);
+        EXPECT_EQ(write.boxes, refused);
+        for (const QString& command : readLines(log)) EXPECT_FALSE(command.startsWith("WN")) << command.toStdString();
+    }
+}
+
+TEST(ControlEndToEnd, ProbeWithoutADeviceIsAUsageError)
+{
+    const QStringList cases[] = {
+        {"read", ""},
+        {"read", " "},
+        {"read"},
+        {"write", "", "changes.txt"},
+        {"rssi", "", "466.0125"},
+    };
+    for (const QStringList& arguments : cases) {
+        SCOPED_TRACE(arguments.join(',').toStdString());
+        const ProbeRun run = probe(arguments);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_TRUE(run.errors.contains("usage: modemprobe read DEVICE")) << run.errors.toStdString();
+        EXPECT_TRUE(run.boxes.isEmpty());
+        EXPECT_FALSE(run.waitWindow);
+        EXPECT_LT(run.ms, 5000) << "no port is tried";
     }
 }
 

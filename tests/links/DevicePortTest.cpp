@@ -1,6 +1,8 @@
 #include "DevicePort.h"
+#include "PortMap.h"
 #include "PseudoTerminal.h"
 #include "RuntimeError.h"
+#include "WithoutRights.h"
 
 #include <gtest/gtest.h>
 
@@ -341,6 +343,22 @@ TEST_F(DevicePortTest, ADeviceInUseIsAlreadyOpen)
     EXPECT_EQ(pty.Read(1, 2000), QByteArray("x"));
     port.setPortOpen(false);
     EXPECT_EQ(raisedNumber([&] { other.setPortOpen(true); }), 0);
+}
+
+TEST_F(DevicePortTest, ADeviceThisUserMayNotOpenIsPermissionDenied)
+{
+    const std::string raised = WithoutRights(pty.SlavePath()).Run([this] {
+        return std::to_string(raisedNumber([&] { port.setPortOpen(true); })) + (port.PortOpen() ? " open" : " closed");
+    });
+    EXPECT_EQ(raised, std::to_string(RuntimeError::PermissionDenied) + " closed");
+}
+
+TEST_F(DevicePortTest, TheDeviceNamedIsTheExplicitOneElseThePortNumbers)
+{
+    EXPECT_EQ(port.DeviceName(), pty.SlavePath());
+    DevicePort numbered;
+    numbered.setCommPort(1);
+    EXPECT_EQ(numbered.DeviceName(), PortMap::DevicePath(1));
 }
 
 TEST_F(DevicePortTest, OpeningAnOpenPortIsAlreadyOpen)

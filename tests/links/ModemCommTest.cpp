@@ -95,6 +95,90 @@ TEST_F(ModemCommTest, RepliesThatFailTheExchange)
     }
 }
 
+TEST_F(ModemCommTest, AReplyWithoutEndEndsAsATimeOut)
+{
+    // What streams on the line after the command; it never sends a CR.
+    const struct {
+        const char* name;
+        QByteArray pattern;
+        int intervalMs;
+        int64_t endsAtMs;  // after the command went out
+    } cases[] = {
+        {"an endless line of text", "$GPGGA,123519,4807.038,N,01131.000,E", 1, ModemComm::MaxReplyLength + 1},
+        {"a NUL flood", QByteArray(1, '\0'), 1, ModemComm::MaxReplyLength + 1},
+        {"prompts for ever", "?", 200, ModemComm::ReplyLimitMs},
+        {"a trickle inside the character time-out", "x", 900, ModemComm::ReplyLimitMs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.setInBufferCount(0);
+        port.StreamOnCr(c.pattern, c.intervalMs);
+        const int64_t start = clock.NowMs();
+        QString body = "unset";
+        EXPECT_EQ(RaisedNumber([&] { body = comm.SendModemCommand("SV", port); }), 0);
+        EXPECT_EQ(comm.ModemErrorCode, ModemComm::Timeout);
+        EXPECT_EQ(body, "");
+        EXPECT_EQ(clock.NowMs() - start, c.endsAtMs);
+    }
+}
+
+TEST_F(ModemCommTest, AReplyLongerThanAnyTheModemSendsEndsAsATimeOut)
+{
+    const struct {
+        const char* name;
+        int bodyLength;
+        int code;
+    } cases[] = {
+        {"the longest a reply may be", ModemComm::MaxReplyLength - 2, ModemComm::NoError},
+        {"one character more", ModemComm::MaxReplyLength - 1, ModemComm::Timeout},
+        {"far longer than any", 100000, ModemComm::Timeout},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.setInBufferCount(0);
+        const QByteArray body = "RN:00" + QByteArray(c.bodyLength - 5, 'A');
+        port.ReplyOnCr(ScriptedPort::Framed(body));
+        const int64_t start = clock.NowMs();
+        const QString reply = comm.SendModemCommand("RN10001", port);
+        EXPECT_EQ(comm.ModemErrorCode, c.code);
+        EXPECT_EQ(reply, c.code == 0 ? QString::fromLatin1(body) : QString());
+        EXPECT_EQ(clock.NowMs() - start, 0) << "a reply already there is read without waiting";
+    }
+}
+
+TEST_F(ModemCommTest, ASlowReplyThatEndsInTimePasses)
+{
+    // Every character takes half its second; the whole reply stays inside the limit.
+    class SlowPort : public ScriptedPort {
+    public:
+        explicit SlowPort(FakeClock& clock) : ScriptedPort(clock), clock_(clock) {}
+        void Output(const QByteArray& data) override
+        {
+            ScriptedPort::Output(data);
+            if (data.endsWith('\r')) pending_ = ScriptedPort::Framed("SR");
+        }
+        bool WaitForInput(int ms) override
+        {
+            if (InBufferCount() == 0 && !pending_.isEmpty() && ms >= 500) {
+                clock_.Advance(500);
+                Feed(pending_.left(1));
+                pending_.remove(0, 1);
+            }
+            return ScriptedPort::WaitForInput(ms);
+        }
+
+    private:
+        FakeClock& clock_;
+        QByteArray pending_;
+    } slow{clock};
+    slow.setPortOpen(true);
+    slow.setInputLen(1);
+    const int64_t start = clock.NowMs();
+    EXPECT_EQ(comm.SendModemCommand("SR", slow), "SR");
+    EXPECT_EQ(comm.ModemErrorCode, 0);
+    EXPECT_EQ(clock.NowMs() - start, 5 * 500) << "S, R, two checksum digits and the CR";
+}
+
 TEST_F(ModemCommTest, ACharacterTimesOutAfterOneSecond)
 {
     const int64_t start = clock.NowMs();

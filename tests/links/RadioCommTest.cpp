@@ -120,6 +120,57 @@ TEST_F(RadioCommTest, ARadioThatNeverEndsItsReplyTimesOutASecondAfterItsLastByte
     EXPECT_EQ(clock.NowMs() - start, 1000);
 }
 
+TEST_F(RadioCommTest, AReplyWithoutEndEndsAsATimeOut)
+{
+    const QByteArray command = Bytes({0x01, 0x7F, 0x01});
+    const QByteArray frame = Bytes({0x1B, 0x01, 0x7F, 0x01, 0x7F, 0x0D});
+    const struct {
+        const char* name;
+        QByteArray pattern;
+        int intervalMs;
+        int64_t endsAtMs;  // after the frame's last echo
+    } cases[] = {
+        // About one byte every 8 ms at 1200 baud.
+        {"noise at the line rate", Bytes({0x55, 0xAA, 0x00, 0xFF, 0x1B, 0x10}), 8, 8 * (RadioComm::MaxReplyLength + 1)},
+        {"a trickle inside the byte time-out", "x", 900, RadioComm::ReplyLimitMs},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.sent.clear();
+        port.NoiseOnCr(c.pattern, c.intervalMs);
+        const int64_t start = clock.NowMs();
+        EXPECT_EQ(RaisedNumber([&] { radio.SendRadioCommand(command, port); }), 68);
+        EXPECT_EQ(radio.RadioErrorCode, RadioComm::Timeout);
+        EXPECT_EQ(port.sent, frame) << "every byte of the frame was sent and echoed";
+        EXPECT_EQ(clock.NowMs() - start, c.endsAtMs);
+    }
+}
+
+TEST_F(RadioCommTest, AReplyLongerThanAnyRadioSendsEndsAsATimeOut)
+{
+    const struct {
+        const char* name;
+        int length;
+        int error;
+    } cases[] = {
+        {"the longest a reply may be", RadioComm::MaxReplyLength, 0},
+        {"one byte more", RadioComm::MaxReplyLength + 1, 68},
+        {"far longer than any", 100000, 68},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.setInBufferCount(0);
+        const QByteArray reply(c.length, 'A');
+        port.replies.push_back(reply + '\r');
+        QByteArray got;
+        EXPECT_EQ(RaisedNumber([&] { got = radio.SendRadioCommand(Bytes({0x00}), port); }), c.error);
+        EXPECT_EQ(radio.RadioErrorCode, c.error ? RadioComm::Timeout : RadioComm::NoError);
+        if (c.error == 0) {
+            EXPECT_EQ(got, reply);
+        }
+    }
+}
+
 TEST_F(RadioCommTest, OpeningSetsTheRadioLineAndSettlesHalfASecond)
 {
     port.setPortOpen(false);

@@ -4,6 +4,7 @@
 #include "PexarHigh.h"
 #include "PexarLow.h"
 #include "Rudvik.h"
+#include "TempDatabase.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -121,6 +122,34 @@ TEST_F(KarsidCreateTest, UnknownTypesAreRefusedWithOneMessage)
         EXPECT_EQ(prompt.Boxes()[0].Buttons, MsgButtons::OK);
     }
     EXPECT_TRUE(port.Sent().isEmpty());
+}
+
+TEST_F(KarsidCreateTest, ABuiltInTypeWithoutItsRowIsAnUnknownRadioType)
+{
+    const struct {
+        int missing;
+        int16_t tx, rx;
+        bool txCreated;
+    } cases[] = {
+        {6, 6, 6, false},
+        {7, 7, 7, false},
+        // The transmit side has its row; the receive side stops the connection.
+        {7, 69, 7, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "without " << c.missing << ": " << c.tx << "/" << c.rx);
+        TempDatabase database;
+        database.CopyModemDatabaseWithout(c.missing);
+        context.DatabasePath = database.Path();
+        prompt.Clear();
+        Karsid karsid(links);
+        int16_t tx = c.tx, rx = c.rx;
+        karsid.CreatModem(0, tx, rx, port);
+        EXPECT_FALSE(karsid.Working);
+        EXPECT_EQ(karsid.TXRadio() != nullptr, c.txCreated);
+        EXPECT_EQ(karsid.RXRadio(), nullptr);
+        EXPECT_EQ(prompt.Texts(), QStringList{"Error, un-recognised Radio Type, Call " + Contact});
+    }
 }
 
 TEST_F(KarsidCreateTest, AnUnknownSynthesiserFamilyStopsBeforeTheReceiveSide)

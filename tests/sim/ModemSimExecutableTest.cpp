@@ -217,6 +217,16 @@ TEST(ModemSimExecutable, FaultFlagsReachTheModem)
     EXPECT_EQ(sim.ReadUntil('\r', 1000), "ER" + Hex2(Xor("ER") ^ 1) + "\r");
 }
 
+TEST(ModemSimExecutable, AStreamingPeerFillsTheLineWithoutEnd)
+{
+    ModemSimRun sim({"--fault", "stream=nul"});
+    ASSERT_TRUE(sim.Open());
+    sim.Write(AccessCode + "\r\r" + Frame("SV"));
+    const std::string got = sim.ReadFor(300);
+    EXPECT_GE(got.size(), 150u) << "about a byte a millisecond";
+    EXPECT_EQ(got.find_first_not_of('\0'), std::string::npos) << "NUL bytes and nothing else";
+}
+
 TEST(ModemSimExecutable, ThrottledOutputKeepsToTheLineRate)
 {
     ModemSimRun sim({"--throttle"});

@@ -348,6 +348,69 @@ TEST_F(SimModemTest, ReplyFaults)
     }
 }
 
+TEST_F(SimModemTest, AStreamingPeerSendsAtTheLineRateAndTakesNothing)
+{
+    const struct {
+        const char* kind;
+        char first;
+    } cases[] = {{"text", '$'}, {"nul", '\0'}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        SimModem m;
+        m.Profile().Faults.Stream = c.kind;
+        m.Advance(1000);
+        EXPECT_FALSE(m.HasOutput()) << "it starts when it is first given a time, prompting no more";
+        EXPECT_EQ(m.NextEventMs(), 1001);
+        m.Advance(1100);
+        const std::string sent = m.TakeOutput();
+        EXPECT_EQ(sent.size(), 100u) << "one byte a millisecond, about 9600 baud";
+        EXPECT_EQ(sent[0], c.first);
+        EXPECT_EQ(sent.find('\r'), std::string::npos);
+        // Neither the access code nor a command is heard.
+        Send(m, AccessCode + "\r" + Frame("SV"), 1100);
+        EXPECT_FALSE(m.HasOutput());
+        EXPECT_FALSE(m.InCommandMode());
+        EXPECT_TRUE(m.CommandLog().empty());
+        m.Advance(61100);
+        EXPECT_EQ(m.TakeOutput().size(), size_t(SimFlow::MaxBacklog)) << "a host away for a minute finds a buffer full";
+        EXPECT_EQ(m.NextEventMs(), 61101);
+    }
+}
+
+TEST_F(SimModemTest, EndlessPromptsOutlastTheWindowAndTakeNothing)
+{
+    SimProfile p = SimProfile::Default();
+    p.PromptWindowMs = 1000;
+    p.Faults.EndlessPrompts = true;
+    SimModem m(p);
+    m.Advance(0);
+    m.Advance(5000);
+    EXPECT_EQ(m.TakeOutput(), std::string(25, '?')) << "every 200 ms, long past the window";
+    Send(m, AccessCode + "\r" + Frame("SV"), 5000);
+    EXPECT_FALSE(m.HasOutput());
+    EXPECT_FALSE(m.InCommandMode());
+    EXPECT_EQ(m.NextEventMs(), 5200);
+
+    // Switched on in command mode, it prompts too and answers nothing.
+    SimModem answering;
+    Enter(answering);
+    answering.Profile().Faults.EndlessPrompts = true;
+    EXPECT_EQ(Exchange(answering, Frame("SV"), 100), "");
+    answering.Advance(700);
+    EXPECT_EQ(answering.TakeOutput(), "???");
+}
+
+TEST_F(SimModemTest, ALongReplyIsPaddedBeforeItsChecksum)
+{
+    const std::string filler(5000, '0');
+    Enter(modem);
+    modem.Profile().Faults.LongReply = 5000;
+    EXPECT_EQ(Command(modem, "SV"), Reply("SV:VA3.1" + filler));
+    modem.Profile().Faults.LongReplyOn = "RN";
+    EXPECT_EQ(Command(modem, "SV"), Reply("SV:VA3.1"));
+    EXPECT_EQ(Command(modem, "RN18501"), Reply("RN:85,06" + filler));
+}
+
 TEST_F(SimModemTest, ErOnRefusesTheCommandItself)
 {
     Enter(modem);

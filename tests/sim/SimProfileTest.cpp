@@ -137,6 +137,33 @@ radio_silence_after = 9
     EXPECT_EQ(d.Faults.RadioSilenceAfter, -1);
 }
 
+TEST(SimProfile, ThePeersThatNeverEnd)
+{
+    const SimProfile p = SimProfile::Parse(R"(stream = nul
+endless-prompts = true
+long_reply = 5000
+long_reply_on = WN
+radio_noise = true
+)");
+    EXPECT_EQ(p.Faults.Stream, "nul");
+    EXPECT_TRUE(p.Faults.EndlessPrompts);
+    EXPECT_EQ(p.Faults.LongReply, 5000);
+    EXPECT_EQ(p.Faults.LongReplyOn, "WN");
+    EXPECT_TRUE(p.Faults.RadioNoise);
+
+    SimProfile q = p;
+    q.SetFault("stream", "text");
+    EXPECT_EQ(q.Faults.Stream, "text");
+    q.SetFault("stream", "none");
+    EXPECT_EQ(q.Faults.Stream, "");
+
+    const SimProfile d = SimProfile::Default();
+    EXPECT_EQ(d.Faults.Stream, "");
+    EXPECT_FALSE(d.Faults.EndlessPrompts);
+    EXPECT_EQ(d.Faults.LongReply, 0);
+    EXPECT_FALSE(d.Faults.RadioNoise);
+}
+
 TEST(SimProfile, RadioKeyErrorsNameTheLine)
 {
     const struct {
@@ -201,6 +228,8 @@ TEST(SimProfile, ErrorsNameTheLine)
         {"memory 800 = 00\n", "line 1: bad memory address \"800\""},
         {"memory G0 = 00\n", "line 1: bad memory address \"G0\""},
         {"fix_check_word = 1\n", "line 1: bad value \"1\" for fix_check_word"},
+        {"stream = gps\n", "line 1: bad value \"gps\" for stream"},
+        {"long_reply = -1\n", "line 1: bad value \"-1\" for long_reply"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

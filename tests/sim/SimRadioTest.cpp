@@ -214,4 +214,26 @@ TEST_F(SimRadioTest, EscRestartsAFrameAndBytesOutsideAFrameAreOnlyEchoed)
     EXPECT_EQ(RadioExchange(modem, restarted), EchoOf(restarted) + RadioReply({0x00, 0x23}));
 }
 
+TEST_F(SimRadioTest, RadioNoiseTakesThePlaceOfTheReplyUntilTheHostSendsAgain)
+{
+    Enter();
+    ASSERT_EQ(Exchange(modem, Frame("ST"), 0), Reply("ST"));
+    modem.Profile().Faults.RadioNoise = true;
+    const std::string frame = RadioFrame({0x00});
+    EXPECT_EQ(RadioExchange(modem, frame, 1000), EchoOf(frame)) << "the frame is echoed, and no reply follows";
+    EXPECT_EQ(modem.NextEventMs(), 1008);
+    modem.Advance(1800);
+    const std::string noise = modem.TakeOutput();
+    EXPECT_EQ(noise.size(), 100u) << "a byte every 8 ms, about 1200 baud";
+    EXPECT_EQ(noise.find('\r'), std::string::npos);
+    EXPECT_NE(noise.find('\x1B'), std::string::npos) << "the link's special bytes are in it";
+
+    // The next byte from the host ends it; the radio echoes as before.
+    EXPECT_EQ(RadioExchange(modem, "\x55", 1800), "\x55");
+    modem.Advance(5000);
+    EXPECT_FALSE(modem.HasOutput());
+    EXPECT_EQ(modem.NextEventMs(), -1);
+    EXPECT_EQ(modem.RadioCommandLog(Radio::Tx).size(), 1u) << "the radio took its command";
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "EndlessStream.h"
 #include "FakeClock.h"
 #include "SerialPort.h"
 
@@ -23,15 +24,21 @@ public:
 
     bool PortOpen() const override { return open_; }
     void setPortOpen(bool open) override { open_ = open; }
-    int InBufferCount() override { return int(input_.size()); }
+    int InBufferCount() override
+    {
+        pump();
+        return int(input_.size());
+    }
     void setInBufferCount(int count) override
     {
+        pump();
         if (count == 0) input_.clear();
     }
     int OutBufferCount() override { return 0; }
     void setOutBufferCount(int) override { ++outputDiscards; }
     QByteArray Input() override
     {
+        pump();
         QByteArray b = input_.left(1);
         input_.remove(0, 1);
         return b;
@@ -52,17 +59,33 @@ public:
             if (b == 0x0D && !replies.empty()) {
                 input_.append(replies.front());
                 replies.pop_front();
+            } else if (b == 0x0D && !noiseOnCr_.isEmpty()) {
+                noise_.Start(noiseOnCr_, noiseIntervalMs_, clock_.NowMs());
+                noiseOnCr_.clear();
             }
         }
     }
     bool WaitForInput(int ms) override
     {
-        if (input_.isEmpty()) clock_.Advance(ms);
+        pump();
+        if (input_.isEmpty()) {
+            const int64_t deadline = clock_.NowMs() + ms;
+            const int64_t next = noise_.NextDueMs();
+            clock_.AdvanceTo(next >= 0 && next < deadline ? next : deadline);
+            pump();
+        }
         return !input_.isEmpty();
     }
     bool WaitForOutput(int) override { return true; }
 
     void Feed(const QByteArray& b) { input_.append(b); }
+    // In place of the next reply, the radio sends the pattern over and over,
+    // one byte every intervalMs, and never ends it with a CR.
+    void NoiseOnCr(const QByteArray& pattern, int intervalMs)
+    {
+        noiseOnCr_ = pattern;
+        noiseIntervalMs_ = intervalMs;
+    }
 
     QByteArray sent;
     std::deque<QByteArray> replies;
@@ -71,7 +94,12 @@ public:
     int outputDiscards = 0;
 
 private:
+    void pump() { noise_.TakeDue(clock_.NowMs(), input_); }
+
     FakeClock& clock_;
     bool open_ = true;
     QByteArray input_;
+    QByteArray noiseOnCr_;
+    int noiseIntervalMs_ = 0;
+    EndlessStream noise_;
 };

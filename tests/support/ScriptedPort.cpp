@@ -4,8 +4,29 @@
 
 ScriptedPort::ScriptedPort(FakeClock& clock) : clock_(clock) {}
 
+void ScriptedPort::pump() { stream_.TakeDue(clock_.NowMs(), input_); }
+
+int ScriptedPort::InBufferCount()
+{
+    pump();
+    return int(input_.size());
+}
+
+void ScriptedPort::setInBufferCount(int count)
+{
+    pump();
+    if (count == 0) input_.clear();
+}
+
+void ScriptedPort::StreamOnCr(const QByteArray& pattern, int intervalMs)
+{
+    streamOnCr_ = pattern;
+    streamIntervalMs_ = intervalMs;
+}
+
 QByteArray ScriptedPort::Input()
 {
+    pump();
     const int n = InputLen() > 0 ? InputLen() : int(input_.size());
     QByteArray data = input_.left(n);
     input_.remove(0, data.size());
@@ -16,16 +37,26 @@ void ScriptedPort::Output(const QByteArray& data)
 {
     sent_.append(data);
     for (char c : data) {
-        if (c == '\r' && !replies_.empty()) {
+        if (c != '\r') continue;
+        if (!replies_.empty()) {
             input_.append(replies_.front());
             replies_.pop_front();
+        } else if (!streamOnCr_.isEmpty()) {
+            stream_.Start(streamOnCr_, streamIntervalMs_, clock_.NowMs());
+            streamOnCr_.clear();
         }
     }
 }
 
 bool ScriptedPort::WaitForInput(int ms)
 {
-    if (input_.isEmpty()) clock_.Advance(ms);
+    pump();
+    if (input_.isEmpty()) {
+        const int64_t deadline = clock_.NowMs() + ms;
+        const int64_t next = stream_.NextDueMs();
+        clock_.AdvanceTo(next >= 0 && next < deadline ? next : deadline);
+        pump();
+    }
     return !input_.isEmpty();
 }
 

@@ -5,7 +5,9 @@
 #include "SerialPort.h"
 #include "WaitScreen.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -153,6 +155,36 @@ TEST_F(WaitScreenTest, CancelGivesUpAndTheNextShowingStartsAfresh)
     port.Waiting = 0;
     shown = Show(50, [this] { ClickCancel(); });
     EXPECT_TRUE(shown.cancelled);
+}
+
+TEST_F(WaitScreenTest, EscapeAndTheCloseBoxGiveUpAsCancelDoes)
+{
+    const struct {
+        const char* name;
+        std::function<void(WaitScreen&)> act;
+    } cases[] = {
+        {"Escape",
+         [](WaitScreen& window) {
+             // To the widget with the focus, as the keyboard sends it; it goes up to the window.
+             QWidget* target = window.focusWidget() ? window.focusWidget() : &window;
+             QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+             QApplication::sendEvent(target, &press);
+         }},
+        {"close box", [](WaitScreen& window) { window.close(); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        port.Waiting = 0;
+        Shown shown = Show(50, [&] { c.act(screen); });
+        EXPECT_TRUE(shown.cancelled);
+        EXPECT_TRUE(screen.CancelRead);
+        EXPECT_LT(shown.ms, 50 + CloseWithinMs);
+
+        // The next showing starts afresh and ends with the modem.
+        shown = Show(50, [this] { port.Waiting = 1; });
+        EXPECT_FALSE(seen.cancelRead);
+        EXPECT_FALSE(shown.cancelled);
+    }
 }
 
 }  // namespace

@@ -90,6 +90,8 @@ int main(int argc, char** argv)
     if (args.size() < 2 || database.isEmpty()) return usage();
     const QString command = args[0];
     const QString device = args[1];
+    // Without a device the control would fall back to the first port of the system.
+    if (device.trimmed().isEmpty()) return usage();
     if ((command == QStringLiteral("read") && args.size() != 2) ||
         ((command == QStringLiteral("write") || command == QStringLiteral("rssi")) && args.size() != 3) ||
         (command != QStringLiteral("read") && command != QStringLiteral("write") && command != QStringLiteral("rssi")))

@@ -1,5 +1,6 @@
 #include "TempDatabase.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -24,6 +25,20 @@ void TempDatabase::Run(const QStringList& statements) const
         db.close();
     }
     QSqlDatabase::removeDatabase(name);
+}
+
+void TempDatabase::CopyFrom(const QString& path) const
+{
+    QFile::remove(Path());
+    EXPECT_TRUE(QFile::copy(path, Path())) << path.toStdString();
+    QFile::setPermissions(Path(), QFile::permissions(Path()) | QFileDevice::WriteOwner);
+}
+
+void TempDatabase::CopyModemDatabaseWithout(int radioType) const
+{
+    CopyFrom(QStringLiteral(MODEM_DATABASE_PATH));
+    const QString type = QString::number(radioType);
+    Run({QStringLiteral("delete from radio where LowerType<=") + type + QStringLiteral(" and hightype>=") + type});
 }
 
 QStringList TempDatabase::RadioColumns()

@@ -14,6 +14,11 @@ public:
     QString PathIn(const QString& name) const { return dir_.filePath(name); }
     // Runs more statements on the file, from a connection of its own.
     void Run(const QStringList& statements) const;
+    // The file becomes a copy of the given one.
+    void CopyFrom(const QString& path) const;
+    // The file becomes the modem database that the build makes, less the row
+    // that holds the radio type.
+    void CopyModemDatabaseWithout(int radioType) const;
 
     // The columns of the radio table, in the modem database's order.
     static QStringList RadioColumns();
