@@ -2,9 +2,6 @@
 -- of the database that the programmer checks at start-up.
 -- Built into the program's folder by the build; edit this text, never the file.
 
--- Later tables of this database, still to be added here:
---   brandlist  the brand names the programmer shows
-
 CREATE TABLE Version (
     Version  INTEGER,
     Release  TEXT,
@@ -89,7 +86,7 @@ VALUES
 -- words TRUE and FALSE as 1 and 0. For the same reason no column may be named
 -- True or False. PacketID 0 means a port's own values and is never stored.
 -- The six packet fields differ between any two rows, so a port matches one
--- preset at most.
+-- row at most.
 CREATE TABLE packet (
     PacketID     INTEGER,
     InputTimer   INTEGER,
@@ -113,7 +110,19 @@ VALUES
     (4, 10, 13, 0, 0, 1, 255),
 -- Polling masters with short messages: a short pause ends the packet, and short
 -- frames keep one slow reply from holding the channel.
-    (5,  3, 13, 0, 0, 0,  64);
+    (5,  3, 13, 0, 0, 0,  64),
+-- The rows from 6 on are offered only through the interface brands (brandlist).
+-- SLIP framing: the frame's own end marks the packet. The modem keeps none of the
+-- three numbers of a SLIP port and never a live flag, so they are 0 here and the
+-- row comes back from the modem as written. A SLIP port needs hardware or no flow
+-- control, which is why no model offers this row as a preset.
+    (6,  0,  0, 0, 1, 0,   0),
+-- Controllers that end each message with ETX.
+    (7, 10,  3, 1, 0, 0, 255),
+-- Gateways that stream live frames and end each message with a carriage return.
+    (8,  5, 13, 1, 0, 1, 128),
+-- Meters that end each message with EOT and pause between them.
+    (9, 20,  4, 1, 0, 0, 255);
 
 -- One row per range of modem (build) types, TypeNolower to typenoupper inclusive;
 -- the programmer takes the row whose range holds the modem's type, so ranges do not
@@ -251,3 +260,27 @@ VALUES
         'Timer Ends Frame', 'CR Ends Frame', 'Timer Ends Frame', 'CR Ends Frame',
         'Timer Ends Frame', 'CR Ends Frame', 'LF Ends Frame', 'Live Frame', 'Short Frames',
         1, 2, 3, 4, 5);
+
+-- The interface brands of the packet dialog: equipment a port is commonly wired to,
+-- each with the packet row (PacketID of table packet) that suits it. A brand is
+-- offered for the modem types lowertype to hightype inclusive whose firmware is
+-- minfirmware or later (the version's leading number, as 3.1 for "3.1"). The
+-- 200 MHz models (types 60 to 69) and the default modem (type 0) offer none.
+-- BrandName finds the entry again, so no two rows share one.
+CREATE TABLE brandlist (
+    PacketID     INTEGER,
+    BrandName    TEXT,
+    lowertype    INTEGER,
+    hightype     INTEGER,
+    minfirmware  REAL
+);
+
+INSERT INTO brandlist (PacketID, BrandName, lowertype, hightype, minfirmware)
+VALUES
+    (2, 'Corvane RTU-20',        6, 59, 2.0),
+    (7, 'Mistral PLC',           6, 49, 2.4),
+    (6, 'Kesteven SLIP Router',  6, 59, 2.3),
+    (9, 'Talgarth Meter Hub',   10, 59, 2.0),
+    (5, 'Brackwell Telemetry',  20, 59, 2.0),
+-- Streaming live frames needs the firmware of 3.2.
+    (8, 'Orrin Gateway',         6, 19, 3.2);

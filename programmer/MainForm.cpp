@@ -127,6 +127,8 @@ void MainForm::connectHandlers()
     TXDelay->Commit = [this] { TXDelay_LostFocus(); };
     RSSI->Commit = [this] { RSSI_LostFocus(); };
     connectFileHandlers();
+    connectSystemHandlers();
+    connectDialogHandlers();
 }
 
 MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)

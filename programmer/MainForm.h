@@ -12,6 +12,10 @@
 
 class Clock;
 class DataControl;
+class MasRemSel;
+class PortSel;
+class SIDSel;
+class SupSel;
 class DevicePort;
 class PrintSet;
 class NumericBox;
@@ -93,6 +97,33 @@ public:
     void PTTTime_LostFocus();
     void TXDelay_LostFocus();
     void RSSI_LostFocus();
+
+    // System parameters: PTT, port B, SID codes, supervision, writing the power
+    // (MainFormSystem.cpp).
+    void CPTTData_Click();
+    void CPTTRTS_Click();
+    void EnablePortB_Click();
+    void SIDON_Click();
+    void SIDOFF_Click();
+    void SIDEdit_Click();
+    void SupOff_Click();
+    void SupCA_MouseDown();
+    void SupEndToEnd_Click();
+    void SupRSSI_MouseDown();
+    void SupRSSI_Click();
+    void WriteTxOn_Click();
+    void WriteTxOff_Click();
+
+    // The editing dialogs (MainFormDialogs.cpp): the port Custom buttons, and the
+    // long-lived dialogs, each loaded on its first use.
+    void AChangeChar_Click();
+    void BChangeChar_Click();
+    void AChangePack_Click();
+    void BChangePack_Click();
+    PortSel& PortSelForm();
+    SIDSel& SIDSelForm();
+    MasRemSel& MasRemSelForm();
+    SupSel& SupSelForm();
 
     // A modem operation is running: everything that talks to the modem, and
     // whatever could disturb it, waits.
@@ -225,6 +256,23 @@ private:
 
     // The numeric boxes (MainFormNumeric.cpp).
     template <typename Store> void commitBox(NumericBox* box, int length, Store store);
+
+    // System parameters (MainFormSystem.cpp). An edit that runs other handlers is
+    // one edit: only the outermost backs up and validates.
+    void connectSystemHandlers();
+    void beginEdit();
+    void endEdit();
+    int supervisionCode() const;
+    int editDepth_ = 0;
+
+    // The editing dialogs (MainFormDialogs.cpp).
+    void connectDialogHandlers();
+    void ChangeChar_Click(bool portB);
+    void ChangePack_Click(bool portB);
+    PortSel* portSel_ = nullptr;
+    SIDSel* sidSel_ = nullptr;
+    MasRemSel* masRemSel_ = nullptr;
+    SupSel* supSel_ = nullptr;
 
     MsgResult MsgBox(const QString& text, MsgButtons buttons, const QString& title = QString());
 

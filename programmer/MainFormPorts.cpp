@@ -38,8 +38,7 @@ void MainForm::CharCustom_Click(bool portB)
     if (!open) return;
     Backup();
     (portB ? BChangeChar : AChangeChar)->setEnabled((portB ? BCharCustom : ACharCustom)->isChecked());
-    // The port format dialog comes with the dialogs; until then the custom
-    // choice only frees its Custom button.
+    if (!SettingPage) ChangeChar_Click(portB);
     Validate();
 }
 
@@ -65,6 +64,7 @@ void MainForm::PackCustom_Click(bool portB)
     if (!open) return;
     Backup();
     (portB ? BChangePack : AChangePack)->setEnabled((portB ? BPackCustom : APackCustom)->isChecked());
+    if (!SettingPage) ChangePack_Click(portB);
     Validate();
 }
 

@@ -26,6 +26,12 @@ void DataControl::MoveFirst()
     records_->MoveFirst();
 }
 
+void DataControl::MoveNext()
+{
+    if (!records_) throw DatabaseError::noCurrentRecord();
+    records_->MoveNext();
+}
+
 QVariant DataControl::Field(const QString& name) const
 {
     if (!records_) throw DatabaseError::noCurrentRecord();

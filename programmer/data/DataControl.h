@@ -21,6 +21,7 @@ public:
     bool HasRecords() const;
     bool Eof() const;
     void MoveFirst();
+    void MoveNext();
     // The current row's value of the column (case does not matter).
     QVariant Field(const QString& name) const;
 

@@ -1,9 +1,11 @@
 // The display of a configuration: the status bar, the factory build labels, the
 // receiver and transmitter editors, the firmware's handshake choice and the
 // values in the boxes.
+#include "BackColor.h"
 #include "DisplayFixture.h"
 
 #include <QAction>
+#include <QRadioButton>
 #include <QToolBar>
 
 namespace {
@@ -166,7 +168,8 @@ TEST_P(DisplayValuesTest, BoxesAndOptionsShowTheConfiguration)
         m.PTTTimeout = c.pttTimeout;
         m.RSSI = c.rssi;
         m.SIDCode = c.sidCode;
-        m.WriteTxPwr = c.writeTxPwr;
+        // The choice is always held alike by the modem and both radios.
+        m.WriteTxPwr = m.TXRadio.WriteTxPwr = m.RXRadio.WriteTxPwr = c.writeTxPwr;
     });
     EXPECT_EQ(Text("TransFreq"), c.transFreq);
     EXPECT_EQ(Text("RXFreq"), c.rxFreqText);
@@ -219,6 +222,38 @@ TEST_F(DisplayTest, WithoutAWorkingControlTheDisplayOnlySwitchesTheEditorsOff)
     EXPECT_EQ(Text("RXRadioTYpe"), "RX Radio Type: None");
     EXPECT_EQ(Text("TXSerial"), "------");
     EXPECT_EQ(Text("RXSerial"), "------");
+}
+
+// Choosing the write-power option from the display is a click on it: when the
+// choice changes, the modem's flag is given to both radios and the power editors
+// follow; when it stays, nothing runs.
+TEST_F(DisplayTest, ADisplayedChangeOfTheWritePowerChoiceRunsItsHandler)
+{
+    ASSERT_TRUE(Checked("WriteTxOff"));
+    ASSERT_FALSE(Enabled("PowAdjust"));
+    ModemSetting& m = form->CurrentModem;
+
+    m.WriteTxPwr = true;
+    form->SetDisplay();
+    EXPECT_TRUE(m.WriteTxPwr && m.TXRadio.WriteTxPwr && m.RXRadio.WriteTxPwr);
+    EXPECT_TRUE(Checked("WriteTxOn"));
+    EXPECT_EQ(BackColor::Of(form->WriteTxOn), BackColor::Red);
+    EXPECT_TRUE(Enabled("PowAdjust"));
+    EXPECT_TRUE(Enabled("RSSI"));
+
+    m.TXRadio.WriteTxPwr = false;
+    form->SetDisplay();
+    EXPECT_FALSE(m.TXRadio.WriteTxPwr) << "the choice did not change";
+    EXPECT_TRUE(m.WriteTxPwr && m.RXRadio.WriteTxPwr);
+
+    m.WriteTxPwr = false;
+    form->SetDisplay();
+    EXPECT_FALSE(m.WriteTxPwr || m.TXRadio.WriteTxPwr || m.RXRadio.WriteTxPwr);
+    EXPECT_TRUE(Checked("WriteTxOff"));
+    EXPECT_EQ(BackColor::Of(form->WriteTxOn), BackColor::ButtonFace);
+    EXPECT_FALSE(Enabled("PowAdjust"));
+    EXPECT_FALSE(Enabled("RSSI"));
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
 }
 
 }  // namespace

@@ -2,12 +2,18 @@
 // options' handlers on a read modem.
 #include "DataControl.h"
 #include "DatabaseFolder.h"
+#include "PacketSel.h"
+#include "PortSel.h"
 #include "ProgramFixture.h"
+#include "SettingFields.h"
+#include "WhileModal.h"
 
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -33,12 +39,19 @@ std::string rowName(const ::testing::TestParamInfo<PacketRow>& info)
     return "PacketID" + std::to_string(info.param.id);
 }
 
-// The rows of the packet table as data/modem.sql has them.
+// The rows of the packet table as data/modem.sql has them, in its order.
 const PacketRow Rows[] = {
     {1, 10, 13, false, false, false, 255}, {2, 10, 13, true, false, false, 255},
     {3, 10, 10, true, false, false, 255},  {4, 10, 13, false, false, true, 255},
-    {5, 3, 13, false, false, false, 64},
+    {5, 3, 13, false, false, false, 64},   {6, 0, 0, false, true, false, 0},
+    {7, 10, 3, true, false, false, 255},   {8, 5, 13, true, false, true, 128},
+    {9, 20, 4, true, false, false, 255},
 };
+
+bool listed(int16_t id)
+{
+    return std::any_of(std::begin(Rows), std::end(Rows), [id](const PacketRow& row) { return row.id == id; });
+}
 
 PortSetting portWith(const PacketRow& row)
 {
@@ -58,20 +71,47 @@ void expectFields(const PortSetting& p, const PacketRow& row)
     EXPECT_EQ(p.MaxFrame, row.maxFrame);
 }
 
-// Fields that no row holds, all different from every row's.
+// Fields that no row holds.
 const PacketRow Unlisted{0, 99, 27, true, true, true, 99};
+
+// Every field different from the row's.
+PacketRow opposite(const PacketRow& row)
+{
+    return {0, row.timer + 1, row.eom + 1, !row.eomOn, !row.slip, !row.live, row.maxFrame + 1};
+}
 
 class PacketPresetTest : public ProgramFixture {
 protected:
     void SetUp() override { ASSERT_TRUE(Load()); }
 };
 
+TEST_F(PacketPresetTest, TheRowsAboveAreTheWholeTable)
+{
+    DataControl table(QStringLiteral("AllPackets"));
+    table.DatabaseName = form->PacketData->DatabaseName;
+    table.RecordSource = QStringLiteral("Select * from packet");
+    table.Refresh();
+    std::vector<PacketRow> found;
+    for (; !table.Eof(); table.MoveNext()) {
+        auto number = [&](const char* column) { return table.Field(QLatin1String(column)).toInt(); };
+        auto flag = [&](const char* column) { return table.Field(QLatin1String(column)).toBool(); };
+        found.push_back({int16_t(number("PacketID")), number("InputTimer"), number("EOMChar"), flag("ISEOMEnable"),
+                         flag("Slip"), flag("ISLive"), number("MaxFrame")});
+    }
+    ASSERT_EQ(found.size(), std::size(Rows));
+    for (size_t i = 0; i < found.size(); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(found[i].id, Rows[i].id);
+        expectFields(portWith(found[i]), Rows[i]);
+    }
+}
+
 class SetPacketTest : public PacketPresetTest, public ::testing::WithParamInterface<PacketRow> {};
 
 TEST_P(SetPacketTest, APresetNumberExpandsIntoTheSixFields)
 {
     const PacketRow& row = GetParam();
-    PortSetting port = portWith(Unlisted);
+    PortSetting port = portWith(opposite(row));
     port.Packet = 77;
     int16_t id = row.id;
     form->SetPacket(port, id);
@@ -129,8 +169,9 @@ TEST_F(PacketPresetTest, TheMatchQueryIsTheExactText)
 
 TEST_F(PacketPresetTest, AMissingPresetNumberIsAnInternalErrorAndChangesNothing)
 {
-    for (int16_t missing : {int16_t(6), int16_t(99), int16_t(-1), int16_t(32767)}) {
+    for (int16_t missing : {int16_t(10), int16_t(99), int16_t(-1), int16_t(32767)}) {
         SCOPED_TRACE(missing);
+        ASSERT_FALSE(listed(missing));
         prompt.Clear();
         PortSetting port = portWith(Unlisted);
         int16_t id = missing;
@@ -158,9 +199,11 @@ class DuplicatePacketTest : public ProgramFixture {
 protected:
     void SetUp() override
     {
-        // Rows alike in their six fields, inserted after the ones they repeat.
+        // Rows alike in their six fields, inserted after the ones they repeat under
+        // numbers of their own.
+        ASSERT_FALSE(listed(12) || listed(11));
         folder.Run({QStringLiteral("insert into packet (PacketID, InputTimer, EOMChar, ISEOMEnable, Slip, ISLive, "
-                                   "MaxFrame) values (9, 10, 13, 1, 0, 0, 255), (7, 3, 13, 0, 0, 0, 64)")});
+                                   "MaxFrame) values (12, 10, 13, 1, 0, 0, 255), (11, 3, 13, 0, 0, 0, 64)")});
         seams.dataDir = folder.Path();
         ASSERT_TRUE(Load());
     }
@@ -174,9 +217,17 @@ TEST_F(DuplicatePacketTest, TheFirstOfTwoAlikeRowsIsFound)
     EXPECT_EQ(form->MatchPacket(portWith(Rows[1])), 2);
     EXPECT_EQ(form->MatchPacket(portWith(Rows[4])), 5);
     PortSetting port;
-    int16_t id = 9;
+    int16_t id = 12;
     form->SetPacket(port, id);
     expectFields(port, Rows[1]);
+}
+
+// The two ports' members.
+QStringList portLines(const ModemSetting& m)
+{
+    QStringList lines = SettingFields::Lines(m);
+    lines.removeIf([](const QString& line) { return !line.startsWith(QLatin1String("Port")); });
+    return lines;
 }
 
 struct ClickCase {
@@ -185,6 +236,8 @@ struct ClickCase {
     std::function<void(const ModemSetting&)> check;
     const char* changeButton;
     bool changeButtonOn;
+    // The dialog that the click opens on port A, none when null.
+    const char* dialog = nullptr;
 };
 
 class PortOptionClickTest : public ProgramFixture, public ::testing::WithParamInterface<ClickCase> {};
@@ -198,7 +251,21 @@ TEST_P(PortOptionClickTest, AClickEditsThePortUnderValidation)
     auto* option = Find<QRadioButton>(c.option);
     ASSERT_NE(option, nullptr);
     ASSERT_TRUE(option->isEnabled());
-    option->click();
+    const ModemSetting before = form->CurrentModem;
+    form->BackupModem.PTTTimeout = before.PTTTimeout + 1;
+    // A dialog edits the port in place; it is left at once, changing nothing.
+    const PortSetting* edited = nullptr;
+    const QString opened = WhileModal([&] { option->click(); }, [&](QWidget* dialog) {
+        if (auto* portSel = dynamic_cast<PortSel*>(dialog)) edited = portSel->OldSetting;
+        if (auto* packetSel = dynamic_cast<PacketSel*>(dialog)) edited = packetSel->OldSetting;
+        dialog->findChild<QPushButton*>(QStringLiteral("Finish"))->click();
+    });
+    EXPECT_EQ(opened, QString::fromLatin1(c.dialog ? c.dialog : ""));
+    if (c.dialog) {
+        EXPECT_EQ(edited, &form->CurrentModem.PortA);
+    }
+    EXPECT_EQ(form->BackupModem.PTTTimeout, before.PTTTimeout) << "backed up";
+    EXPECT_EQ(portLines(form->BackupModem), portLines(before)) << "backed up before the change";
     EXPECT_TRUE(option->isChecked());
     c.check(form->CurrentModem);
     EXPECT_EQ(Find<QPushButton>(c.changeButton)->isEnabled(), c.changeButtonOn);
@@ -240,16 +307,27 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   "BChangeChar", false},
         ClickCase{"ACharacterCustom", "ACharCustom",
-                  [](const ModemSetting& m) { EXPECT_EQ(m.PortA.CommSpeed, 4); }, "AChangeChar", true},
-        ClickCase{"APacketCustom", "APackCustom", [](const ModemSetting& m) { expectFields(m.PortA, Rows[0]); },
-                  "AChangePack", true},
+                  [](const ModemSetting& m) {
+                      EXPECT_EQ(m.PortA.CommSpeed, 4);
+                      EXPECT_EQ(m.PortA.DataBit, 8);
+                      EXPECT_EQ(m.PortA.Parity, 0);
+                      EXPECT_EQ(m.PortA.StopBit, 1);
+                  },
+                  "AChangeChar", true, "PortSel"},
+        ClickCase{"APacketCustom", "APackCustom",
+                  [](const ModemSetting& m) {
+                      EXPECT_EQ(m.PortA.Packet, 1);
+                      expectFields(m.PortA, Rows[0]);
+                  },
+                  "AChangePack", true, "PacketSel"},
         ClickCase{"AHandshakeNone", "AHandNone", [](const ModemSetting& m) { EXPECT_EQ(m.PortA.HandShake, 1); },
                   "AChangePack", false},
         ClickCase{"AHandshakeXon", "AHandXON", [](const ModemSetting& m) { EXPECT_EQ(m.PortA.HandShake, 0); },
                   "AChangePack", false},
-        ClickCase{"BHandshakeNone", "BHandNone",
+        // Port B reads with no handshake: XON/XOFF is the choice that changes it.
+        ClickCase{"BHandshakeXon", "BHandXON",
                   [](const ModemSetting& m) {
-                      EXPECT_EQ(m.PortB.HandShake, 1);
+                      EXPECT_EQ(m.PortB.HandShake, 0);
                       EXPECT_EQ(m.PortA.HandShake, 2);
                   },
                   "BChangePack", false}),

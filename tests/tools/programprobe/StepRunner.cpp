@@ -10,6 +10,8 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
@@ -44,7 +49,22 @@ std::optional<QString> shownText(const QWidget* w)
     if (auto* button = qobject_cast<const QAbstractButton*>(w)) return button->text();
     if (auto* frame = qobject_cast<const QGroupBox*>(w)) return frame->title();
     if (auto* text = qobject_cast<const QPlainTextEdit*>(w)) return text->toPlainText();
+    if (auto* list = qobject_cast<const QComboBox*>(w))
+        return list->currentIndex() < 0 ? list->placeholderText() : list->currentText();
     return std::nullopt;
+}
+
+// Where a click lands on an option or a check box: its indicator, which takes the
+// click however wide the control is laid out.
+QPoint indicatorCentre(QAbstractButton* button)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool radio = qobject_cast<QRadioButton*>(button) != nullptr;
+    return button->style()
+        ->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, button)
+        .center();
 }
 
 void printControls(const QWidget* root, const QWidget* w)
@@ -58,6 +78,10 @@ void printControls(const QWidget* root, const QWidget* w)
             out() << name << '=' << Escaped(*text) << '\n';
             auto* button = qobject_cast<QAbstractButton*>(widget);
             if (button && button->isCheckable()) out() << name << ".Value=" << boolText(button->isChecked()) << '\n';
+            // A colour given as the designer gives it (the mark of a chosen label).
+            const QVariant colour = widget->property("BackColor");
+            if (colour.isValid())
+                out() << name << ".BackColor=&H" << QString::number(colour.toUInt(), 16).toUpper() << '\n';
             if (!widget->isEnabledTo(root) || !widget->isEnabled())
                 out() << name << ".Enabled=False\n";
         }
@@ -242,18 +266,34 @@ bool StepRunner::click(const QString& name)
         action->trigger();
         return true;
     }
-    if (auto* button = qobject_cast<QAbstractButton*>(target)) {
-        // A click takes the focus first, as the mouse would.
-        if (button->isEnabled() && (button->focusPolicy() & Qt::ClickFocus)) button->setFocus(Qt::MouseFocusReason);
-        button->click();
-        return true;
+    auto* widget = qobject_cast<QWidget*>(target);
+    if (!widget || widget->isWindow()) {
+        PrintErr(QStringLiteral("programprobe: click: no such control ") + name);
+        return false;
     }
-    PrintErr(QStringLiteral("programprobe: click: no such control ") + name);
-    return false;
+    // A click takes the focus first, as the mouse would.
+    if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) widget->setFocus(Qt::MouseFocusReason);
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (button && !qobject_cast<QRadioButton*>(button) && !qobject_cast<QCheckBox*>(button)) {
+        button->click();
+    } else {
+        // Options, check boxes and labels get the mouse's press and release, so
+        // that what a control does on the press runs too.
+        QTest::mouseClick(widget, Qt::LeftButton, {}, button ? indicatorCentre(button) : widget->rect().center());
+        // What the press left for the event loop (a window it opens) runs in the step.
+        QApplication::processEvents();
+    }
+    return true;
 }
 
 bool StepRunner::type(const QString& name, const QString& text)
 {
+    // A drop-down list picks the entry that starts with what the user types.
+    if (auto* list = qobject_cast<QComboBox*>(find(name))) {
+        list->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(list, text);
+        return true;
+    }
     auto* box = qobject_cast<QLineEdit*>(find(name));
     if (!box) {
         PrintErr(QStringLiteral("programprobe: type: no such text box ") + name);

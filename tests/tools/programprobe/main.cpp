@@ -8,6 +8,7 @@
 #include "StartModule.h"
 #include "StepRunner.h"
 #include "SystemClock.h"
+#include "WindowWatch.h"
 
 #include <QApplication>
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv)
         std::exit(code);
     };
 
+    WindowWatch windows;
+    app.installEventFilter(&windows);
     MainForm* form = StartModule::LoadMainForm(seams);
     if (!form) return 1;
     form->show();
