@@ -126,6 +126,8 @@ void MainForm::connectHandlers()
     PTTTime->Commit = [this] { PTTTime_LostFocus(); };
     TXDelay->Commit = [this] { TXDelay_LostFocus(); };
     RSSI->Commit = [this] { RSSI_LostFocus(); };
+
+    connectToolHandlers();
 }
 
 MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)

@@ -8,8 +8,11 @@
 #include <QMainWindow>
 #include <memory>
 
+class AdjHL;
+class AdjPower;
 class Clock;
 class DataControl;
+class FreqTrim;
 class DevicePort;
 class NumericBox;
 class Prompt;
@@ -24,6 +27,7 @@ class QRadioButton;
 class QToolBar;
 class RuntimeError;
 class VellModem;
+class WizardForm;
 
 // The program's main window: the configuration being edited, its display and
 // in-place editors, the menus and toolbar, and the control that talks to the modem.
@@ -82,9 +86,21 @@ public:
     void TXDelay_LostFocus();
     void RSSI_LostFocus();
 
+    // Trims, power, RSSI calibration and the wizard's dialogs (MainFormTools.cpp).
+    void TXFreqAdjust_Click();
+    void RXFreqAdjust_Click();
+    void PowAdjust_Click();
+    void AutoRSSI_Click();
+    // The dialogs, loaded on first use and kept.
+    WizardForm& Wizard();
+    FreqTrim& FreqTrimForm();
+    AdjHL& AdjHLForm();
+    AdjPower& AdjPowerForm();
+
     // A modem operation is running: everything that talks to the modem, and
     // whatever could disturb it, waits.
     bool Busy() const { return MainFormBusy; }
+    void setBusy(bool busy);
     const QString& GetInitDir() const { return InitDir; }
     const QString& RecentFile(int i) const { return RecentFiles[i]; }
     Prompt& MessagePrompt() const { return *prompt_; }
@@ -173,6 +189,7 @@ private:
     QWidget* buildRadioColumn();
     QWidget* buildModemRow();
     void connectHandlers();
+    void connectToolHandlers();
 
     // Life cycle (MainFormLifecycle.cpp).
     bool TestCommPort(int n);
@@ -200,7 +217,6 @@ private:
     bool commandEnabled(const char* key) const;
     template <typename Call> bool guardControl(Call call);
     void closeControlPort();
-    void setBusy(bool busy);
 
     // The numeric boxes (MainFormNumeric.cpp).
     template <typename Store> void commitBox(NumericBox* box, int length, Store store);
@@ -221,4 +237,8 @@ private:
     // A Read or Open was refused: the window's focus does not bring it back.
     bool configurationRejected_ = false;
     bool ended_ = false;
+    WizardForm* wizard_ = nullptr;
+    FreqTrim* freqTrim_ = nullptr;
+    AdjHL* adjHL_ = nullptr;
+    AdjPower* adjPower_ = nullptr;
 };

@@ -123,11 +123,6 @@ void MainForm::Menu_Write_Click()
     setBusy(false);
 }
 
-void MainForm::Menu_Wizard_Click()
-{
-    if (!VellModem1->Working() || MainFormBusy || !commandEnabled("TWizard")) return;
-}
-
 void MainForm::Menu_Open_Click()
 {
     if (MainFormBusy) return;

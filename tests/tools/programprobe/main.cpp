@@ -7,6 +7,7 @@
 #include "StartModule.h"
 #include "StepRunner.h"
 #include "SystemClock.h"
+#include "WindowWatcher.h"
 
 #include <QApplication>
 
@@ -18,6 +19,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
+    WindowWatcher watcher;
+    app.installEventFilter(&watcher);
 
     ProgramSeams seams;
     if (args.size() >= 2 && args[0] == QLatin1String("--data")) {
