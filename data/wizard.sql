@@ -72,8 +72,8 @@ CREATE TABLE item (
 
 -- Each family has the same two pages: the first chooses between a point-to-point
 -- link (the check box adds port B as a second channel) and a multi-drop network;
--- the second chooses master or remote (the graphical check box adds collision
--- avoidance), and offers a remote that repeats diagnostics on a modem that has
+-- the second chooses master or remote (the graphical check box turns RSSI collision
+-- avoidance into slotted collision avoidance), and offers a remote that repeats diagnostics on a modem that has
 -- the diagnostics processor. The family's pages and presets differ in their
 -- pictures, texts and radio timings. A temporary table holds the family's values.
 CREATE TEMP TABLE family (
@@ -117,8 +117,9 @@ INSERT INTO item SELECT digit * 10 + 1, 1, 1, NULL, 'WizardArt/network.png', 240
 INSERT INTO item SELECT digit * 10 + 1, 2, 2, 'Multi-Drop Network', NULL, 1920, 240, 5040, 540,
     'DejaVu Sans', 12, 1, 8388608, 0, NULL, NULL, NULL FROM family;
 INSERT INTO item SELECT digit * 10 + 1, 3, 2,
-    'One master station polls the remote stations. Choose what this ' || name || ' will be.', NULL,
-    1920, 840, 5040, 720, 'DejaVu Sans', 9, 0, 0, 0, NULL, NULL, NULL FROM family;
+    'One master station polls the remote stations; each holds back while it hears the channel busy. '
+    || 'Choose what this ' || name || ' will be.', NULL,
+    1920, 840, 5040, 900, 'DejaVu Sans', 9, 0, 0, 0, NULL, NULL, NULL FROM family;
 INSERT INTO item SELECT digit * 10 + 1, 4, 0, 'Master Station', NULL, 240, 1800, 3240, 480,
     'DejaVu Sans', 9, 1, NULL, 0, 2, digit * 100 + 3, digit * 100 + 6 FROM family;
 INSERT INTO item SELECT digit * 10 + 1, 5, 0, 'Remote Station', NULL, 3720, 1800, 3240, 480,
@@ -126,7 +127,7 @@ INSERT INTO item SELECT digit * 10 + 1, 5, 0, 'Remote Station', NULL, 3720, 1800
 INSERT INTO item SELECT digit * 10 + 1, 6, 3, 'Collision Avoidance', NULL, 240, 2460, 3240, 420,
     'DejaVu Sans', 9, 16, 0, 0, NULL, NULL, NULL FROM family;
 INSERT INTO item SELECT digit * 10 + 1, 7, 2,
-    'Press Collision Avoidance in when remotes also send without being polled.', NULL,
+    'Press Collision Avoidance in for timed slots when remotes also send without being polled.', NULL,
     3720, 2460, 3240, 600, 'DejaVu Sans', 8, 0, 0, 0, NULL, NULL, NULL FROM family;
 INSERT INTO item SELECT digit * 10 + 1, 8, 2, 'This modem carries the diagnostics processor:', NULL,
     240, 3180, 6720, 300, 'DejaVu Sans', 9, 0, 32768, 1, NULL, NULL, NULL FROM family;
@@ -139,12 +140,14 @@ INSERT INTO item SELECT digit * 10 + 1, 11, 0, 'Cancel', NULL, -1560, -1080, 121
 
 -- The presets. Codes as the configuration records hold them: speeds 4 9600; parity
 -- 0 none, 2 even; handshake 0 XON/XOFF, 1 none, 2 hardware; SIDType 0 user port;
--- CAvoid bit 0 remote, 6 collision avoidance; PTTControl 0 PTT on data. The packet
+-- CAvoid bit 0 remote, 2 RSSI collision avoidance, 6 collision avoidance (a modem
+-- keeps master or remote only under a supervision mode); PTTControl 0 PTT on data. The packet
 -- fields of each port are those of a preset of Modem.mdb's packet table (PacketID
 -- in PortAPacket and PortBPacket), so the main window shows the preset chosen.
 -- No port uses SLIP or 19200, no stream is translated (firmware before 2.4 cannot),
 -- and the collision avoidance presets try before transmitting (firmware before
--- 2.3.1 cannot delay before a transmit attempt).
+-- 2.3.1 cannot delay before a transmit attempt). The RSSI threshold is written with
+-- the transmitter power, once the user chooses to overwrite those.
 CREATE TABLE WizardSetting (
     SetID          INTEGER,
     PortASpeed     INTEGER, PortADataBit   INTEGER, PortAStopBit   INTEGER, PortAParity    INTEGER,
@@ -175,15 +178,16 @@ INSERT INTO use VALUES
     (1, 8, 0, 1, 0, 255, 10,  0, 0,  0, 4, 10, 0, 0),
 -- 2: point to point, a second device on port B, told apart by stream codes.
     (2, 8, 0, 1, 0, 255, 10,  1, 1,  0, 4, 10, 0, 0),
--- 3: multi-drop master: 7 data bits, even parity, a carriage return ends a frame.
-    (3, 7, 2, 2, 1, 255, 10,  0, 0,  0, 4, 10, 0, 0),
+-- 3: multi-drop master: 7 data bits, even parity, a carriage return ends a frame;
+--    a station holds back while it hears the channel busy (RSSI collision avoidance).
+    (3, 7, 2, 2, 1, 255, 10,  0, 0,  2, 4, 10, 0, 0),
 -- 4: multi-drop remote.
-    (4, 7, 2, 2, 1, 255, 10,  0, 0,  1, 4, 10, 0, 0),
+    (4, 7, 2, 2, 1, 255, 10,  0, 0,  3, 4, 10, 0, 0),
 -- 5: multi-drop remote repeating the diagnostics processor's traffic.
-    (5, 7, 2, 2, 1, 255, 10,  0, 0,  1, 4, 10, 0, 1),
+    (5, 7, 2, 2, 1, 255, 10,  0, 0,  3, 4, 10, 0, 1),
 -- 6: multi-drop master with collision avoidance over eight slots.
-    (6, 7, 2, 5, 0,  64,  3,  0, 0,  6, 8, 20, 1, 0),
--- 7: multi-drop remote with collision avoidance.
+    (6, 7, 2, 5, 0,  64,  3,  0, 0,  6, 8, 20, 0, 0),
+-- 7: multi-drop remote with collision avoidance, trying before it transmits.
     (7, 7, 2, 5, 0,  64,  3,  0, 0,  7, 8, 20, 1, 0);
 
 INSERT INTO WizardSetting
