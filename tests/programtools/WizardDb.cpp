@@ -21,7 +21,7 @@ QString sql(const std::optional<T>& value)
 
 }  // namespace
 
-WizardDb::WizardDb()
+WizardDb::WizardDb(const QString& folder) : folder_(folder.isEmpty() ? dir_.path() : folder)
 {
     QStringList columns;
     for (const auto& [name, value] : PresetColumns()) columns << name + QStringLiteral(" INTEGER");
@@ -34,7 +34,7 @@ WizardDb::WizardDb()
          QStringLiteral("CREATE TABLE WizardSetting (SetID INTEGER, ") + columns.join(QStringLiteral(", ")) + ')'});
 }
 
-QString WizardDb::Path() const { return QDir(dir_.path()).filePath(QStringLiteral("Wizard.mdb")); }
+QString WizardDb::Path() const { return QDir(folder_).filePath(QStringLiteral("Wizard.mdb")); }
 
 void WizardDb::Run(const QStringList& statements) const
 {
@@ -122,5 +122,5 @@ void WizardDb::Picture(const QString& name, const QColor& colour, int side) cons
 {
     QImage image(side, side, QImage::Format_ARGB32);
     image.fill(colour);
-    EXPECT_TRUE(image.save(QDir(dir_.path()).filePath(name), "PNG")) << name.toStdString();
+    EXPECT_TRUE(image.save(QDir(folder_).filePath(name), "PNG")) << name.toStdString();
 }

@@ -11,9 +11,10 @@
 // as null optionals are stored as NULL.
 class WizardDb {
 public:
-    WizardDb();
+    // In a temporary folder of its own, or in the folder given.
+    explicit WizardDb(const QString& folder = QString());
 
-    QString Folder() const { return dir_.path(); }
+    QString Folder() const { return folder_; }
     QString Path() const;
 
     struct Item {
@@ -49,4 +50,5 @@ public:
 
 private:
     QTemporaryDir dir_;
+    QString folder_;
 };
