@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -159,8 +160,11 @@ void AdjPower::Form_Activate()
     if (Setting) {
         const int position = positionOf(Setting->TXRadio.txpower);
         if (position >= BarMinimum && position <= BarMaximum) {
-            // The stored power becomes the bar's multiple of 7 mW.
+            // The stored power becomes the bar's multiple of 7 mW, also when the
+            // bar already stands there.
+            const QSignalBlocker quiet(Power);
             Power->setValue(position);
+            Power_Change();
         } else {
             // A power the bar cannot show is shown at the nearer end and kept
             // until the user moves the bar.
@@ -266,8 +270,21 @@ void AdjPower::startTest()
 
 QStringList AdjPower::sendStop()
 {
+    VellModem& control = *main_.VellModem1;
     QStringList failed;
-    auto step = [&failed](const QString& what, const std::function<void()>& call) {
+    // A step that failed half-way can leave the port on the radio's link, where
+    // the next step's modem commands would go astray: the port goes back to the
+    // modem's link first (leaving the test mode only switches the port; it sends
+    // nothing).
+    auto toModemLink = [&control] {
+        try {
+            bool enable = false;
+            control.TestPowerMode(enable);
+        } catch (const std::exception&) {
+        }
+    };
+    auto step = [&](const QString& what, const std::function<void()>& call) {
+        if (!failed.isEmpty()) toModemLink();
         try {
             call();
         } catch (const RuntimeError& error) {
@@ -276,7 +293,6 @@ QStringList AdjPower::sendStop()
             failed << what + QStringLiteral(": ") + QString::fromLocal8Bit(error.what());
         }
     };
-    VellModem& control = *main_.VellModem1;
     Timer1->stop();
     GreenTestPic->show();
     step(QStringLiteral("leaving the test mode"), [&] {
@@ -291,9 +307,11 @@ QStringList AdjPower::sendStop()
         bool on = false;
         control.TXState(on);
     });
-    step(QStringLiteral("closing the port"), [&] {
+    try {
         if (control.PortOpen()) control.setPortOpen(false);
-    });
+    } catch (const RuntimeError& error) {
+        failed << QStringLiteral("closing the port: ") + error.Description();
+    }
     return failed;
 }
 

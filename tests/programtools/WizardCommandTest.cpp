@@ -156,7 +156,7 @@ TEST_F(WizardCommandTest, TheWizardWaitsForAWorkingModemAndForAnyRunningCommand)
     form->VellModem1->setWorking(false);
     form->Menu_Wizard_Click();
     EXPECT_TRUE(prompt.Boxes().isEmpty());
-    EXPECT_FALSE(form->findChild<WizardForm*>()) << "never loaded";
+    EXPECT_FALSE(form->findChild<QWidget*>(QStringLiteral("WizardForm"))) << "never loaded";
 }
 
 }  // namespace
