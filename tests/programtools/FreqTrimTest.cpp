@@ -2,6 +2,7 @@
 // the trim gains the radios use, each move stored at once, a one-radio modem's
 // receive trim following, a trim that cannot be adjusted or shown; and the main
 // window's two trim commands.
+#include "QtPrinting.h"
 #include "FreqTrim.h"
 #include "RadioSetting.h"
 #include "ToolFixture.h"

@@ -1,6 +1,7 @@
 // The transmitter power dialogs on simulated modems: the high/low switch, the
 // power bar in steps of 7 mW, and the power test with every way out of it, its
 // warning, a frequency that cannot be set, a link fault, and the busy flag.
+#include "QtPrinting.h"
 #include "AdjHL.h"
 #include "AdjPower.h"
 #include "NumericBox.h"

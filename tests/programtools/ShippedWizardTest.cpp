@@ -2,6 +2,7 @@
 // the driver's checks on that modem under every firmware the control accepts and
 // comes back from it as written; every page builds; the content has what a
 // technician needs of it.
+#include "QtPrinting.h"
 #include "KarsidFixture.h"
 #include "ModemDefaults.h"
 #include "ScriptedPrompt.h"

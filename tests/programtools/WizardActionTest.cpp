@@ -2,6 +2,7 @@
 // the check box choosing between the two parameters; the preset stored member
 // by member; and every fault of the wizard's database reported with the
 // configuration left as it was.
+#include "QtPrinting.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
 #include "StartModule.h"

@@ -2,6 +2,7 @@
 // modal run, the control's verdict on the result, the restore of a refused one,
 // and a fault of the wizard's database that leaves the program running with the
 // configuration as it was.
+#include "QtPrinting.h"
 #include "NumericBox.h"
 #include "SettingFields.h"
 #include "StartModule.h"

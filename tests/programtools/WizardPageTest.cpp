@@ -1,6 +1,7 @@
 // The wizard's pages as its database lays them out: the first page by build
 // type, where and how each kind of item is placed, the diagnostics-only items,
 // the limit of ten elements of a kind, and the pictures.
+#include "QtPrinting.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
 #include "StartModule.h"
