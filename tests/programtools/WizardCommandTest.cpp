@@ -128,7 +128,7 @@ TEST_F(WizardCommandTest, AFaultOfTheWizardsDatabaseLeavesTheProgramAndTheConfig
             RunWizard();
         } else {
             form->Menu_Wizard_Click();
-            EXPECT_FALSE(form->Wizard().isVisible()) << "never shown";
+            EXPECT_FALSE(form->Wizard().isVisible()) << "closed";
         }
         EXPECT_EQ(prompt.Texts(), QStringList{c.text});
         EXPECT_TRUE(form->Wizard().Failed());
