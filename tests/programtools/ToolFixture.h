@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeClock.h"
+#include "EventClock.h"
 #include "LoopbackPort.h"
 #include "MainForm.h"
 #include "ProgramSeams.h"
@@ -15,18 +15,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-
-// A fake clock that lets a test act where the program lets window events
-// through (the settling pauses of the serial links), as a user's click would.
-class EventClock : public FakeClock {
-public:
-    void ProcessEvents(int maxMs) override
-    {
-        FakeClock::ProcessEvents(maxMs);
-        if (OnEvents) OnEvents();
-    }
-    std::function<void()> OnEvents;
-};
 
 // The program's main window on a simulated modem behind an in-process port, a
 // fake clock and scripted message boxes, with the databases taken from a folder
