@@ -129,6 +129,7 @@ void MainForm::connectHandlers()
     connectFileHandlers();
     connectSystemHandlers();
     connectDialogHandlers();
+    connectToolHandlers();
 }
 
 MsgResult MainForm::MsgBox(const QString& text, MsgButtons buttons, const QString& title)

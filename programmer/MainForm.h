@@ -10,12 +10,15 @@
 #include <QMainWindow>
 #include <memory>
 
+class AdjHL;
+class AdjPower;
 class Clock;
 class DataControl;
 class MasRemSel;
 class PortSel;
 class SIDSel;
 class SupSel;
+class FreqTrim;
 class DevicePort;
 class PrintSet;
 class NumericBox;
@@ -31,6 +34,7 @@ class QRadioButton;
 class QToolBar;
 class RuntimeError;
 class VellModem;
+class WizardForm;
 
 // The program's main window: the configuration being edited, its display and
 // in-place editors, the menus and toolbar, and the control that talks to the modem.
@@ -124,10 +128,21 @@ public:
     SIDSel& SIDSelForm();
     MasRemSel& MasRemSelForm();
     SupSel& SupSelForm();
+    // Trims, power, RSSI calibration and the wizard's dialogs (MainFormTools.cpp).
+    void TXFreqAdjust_Click();
+    void RXFreqAdjust_Click();
+    void PowAdjust_Click();
+    void AutoRSSI_Click();
+    // The dialogs, loaded on first use and kept.
+    WizardForm& Wizard();
+    FreqTrim& FreqTrimForm();
+    AdjHL& AdjHLForm();
+    AdjPower& AdjPowerForm();
 
     // A modem operation is running: everything that talks to the modem, and
     // whatever could disturb it, waits.
     bool Busy() const { return MainFormBusy; }
+    void setBusy(bool busy);
     const QString& GetInitDir() const { return InitDir; }
     const QString& RecentFile(int i) const { return RecentFiles[i]; }
     Prompt& MessagePrompt() const { return *prompt_; }
@@ -216,6 +231,7 @@ private:
     QWidget* buildRadioColumn();
     QWidget* buildModemRow();
     void connectHandlers();
+    void connectToolHandlers();
 
     // Life cycle (MainFormLifecycle.cpp).
     bool TestCommPort(int n);
@@ -243,7 +259,6 @@ private:
     bool commandEnabled(const char* key) const;
     template <typename Call> bool guardControl(Call call);
     void closeControlPort();
-    void setBusy(bool busy);
 
     // Configuration files and printing (MainFormFiles.cpp, MainFormPrint.cpp).
     void connectFileHandlers();
@@ -296,4 +311,8 @@ private:
     std::unique_ptr<FileDialogs> ownFileDialogs_;
     std::unique_ptr<PrinterDialog> ownPrinterDialog_;
     PrintSet* printSet_ = nullptr;
+    WizardForm* wizard_ = nullptr;
+    FreqTrim* freqTrim_ = nullptr;
+    AdjHL* adjHL_ = nullptr;
+    AdjPower* adjPower_ = nullptr;
 };

@@ -123,11 +123,6 @@ void MainForm::Menu_Write_Click()
     setBusy(false);
 }
 
-void MainForm::Menu_Wizard_Click()
-{
-    if (!VellModem1->Working() || MainFormBusy || !commandEnabled("TWizard")) return;
-}
-
 void MainForm::Toolbar1_ButtonClick(const QString& Key)
 {
     if (Key == QLatin1String("TOpen")) Menu_Open_Click();

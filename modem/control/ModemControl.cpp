@@ -232,6 +232,8 @@ int32_t ModemControl::AutoRssi(int16_t& RadioType, double& freq, bool& SelectRad
     } catch (const RuntimeError&) {
         Working = false;
         comm.CloseModemPort(DataPort);
+        // The measurement is over: its window does not stay behind the message.
+        context_.progress().Hide();
         context_.MsgBox(QStringLiteral(
             "Unrecoverable Error has occured when trying to adjust the RSSI Value, Program exiting"));
     }

@@ -107,6 +107,23 @@ void PtyServer::Receive(uint8_t byte, int baud, int64_t nowUs)
     if (!log_.is_open()) return;
     const auto& commands = modem_.CommandLog();
     for (; logged_ < commands.size(); ++logged_) log_ << commands[logged_] << '\n';
+    // The radios' frames in the order they arrive among the modem's commands.
+    const struct {
+        SimModem::Radio side;
+        const char* name;
+        size_t& logged;
+    } radios[] = {{SimModem::Radio::Tx, "radio.tx", radioLogged_[0]}, {SimModem::Radio::Rx, "radio.rx", radioLogged_[1]}};
+    for (const auto& radio : radios) {
+        const auto& frames = modem_.RadioCommandLog(radio.side);
+        for (; radio.logged < frames.size(); ++radio.logged) {
+            log_ << radio.name;
+            for (uint8_t b : frames[radio.logged]) {
+                static const char digits[] = "0123456789ABCDEF";
+                log_ << ' ' << digits[b >> 4] << digits[b & 0x0F];
+            }
+            log_ << '\n';
+        }
+    }
     log_.flush();
 }
 

@@ -16,7 +16,9 @@ class PtyServer {
 public:
     struct Options {
         bool throttle = false;   // send and take bytes at the real line rate
-        std::string logPath;     // command texts, one a line; empty: none
+        // The modem's command texts, one a line, and the radios' frames as
+        // "radio.tx 09 03 3F" (code and arguments in hex); empty: no log.
+        std::string logPath;
     };
 
     // signalFd: a signalfd for SIGUSR1 (power cycle), SIGTERM and SIGINT (stop).
@@ -43,6 +45,7 @@ private:
     Options options_;
     std::ofstream log_;
     size_t logged_ = 0;
+    size_t radioLogged_[2] = {0, 0};
     std::string pending_;
     int64_t nextByteUs_ = 0;  // throttle: when the line is free for the next byte
     struct Incoming {

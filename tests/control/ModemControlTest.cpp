@@ -297,6 +297,22 @@ TEST_F(ModemControlTest, AutoRssiMeasuresTheBuiltInReceiver)
     EXPECT_FALSE(port.PortOpen());
 }
 
+TEST_F(ModemControlTest, AutoRssiLosingTheModemClosesItsProgressAndSaysSo)
+{
+    Create();
+    modem.Profile().Faults.SilenceAfter = 40;
+    int16_t type = 6;
+    double freq = 851.0;
+    bool select = false;
+    EXPECT_EQ(control.AutoRssi(type, freq, select), 0);
+    EXPECT_FALSE(control.Working);
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_FALSE(progress.Shown()) << "no window left behind the message";
+    ASSERT_FALSE(prompt.Boxes().isEmpty());
+    EXPECT_EQ(prompt.Boxes().back().Text,
+              "Unrecoverable Error has occured when trying to adjust the RSSI Value, Program exiting");
+}
+
 }  // namespace
 
 namespace {

@@ -8,6 +8,7 @@
 #include "VellModem.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -170,6 +171,11 @@ bool StepRunner::step(const QString& name)
     if (name == QLatin1String("read")) return click(QStringLiteral("Menu_Read"));
     if (name == QLatin1String("write")) return click(QStringLiteral("Menu_Write"));
     if (name == QLatin1String("quit")) return click(QStringLiteral("Menu_Quit"));
+    if (name == QLatin1String("wizard")) return click(QStringLiteral("Menu_Wizard"));
+    if (name == QLatin1String("move")) {
+        const QString target = nextArg();
+        return move(target, nextArg());
+    }
     if (name == QLatin1String("type")) {
         const QString target = nextArg();
         const QString text = nextArg();
@@ -271,6 +277,11 @@ bool StepRunner::click(const QString& name)
         PrintErr(QStringLiteral("programprobe: click: no such control ") + name);
         return false;
     }
+    // An element of a control array that its window does not use is not there to click.
+    if (!widget->isVisible()) {
+        PrintErr(QStringLiteral("programprobe: click: not shown ") + name);
+        return false;
+    }
     // A click takes the focus first, as the mouse would.
     if (widget->isEnabled() && (widget->focusPolicy() & Qt::ClickFocus)) widget->setFocus(Qt::MouseFocusReason);
     auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -283,6 +294,29 @@ bool StepRunner::click(const QString& name)
         // What the press left for the event loop (a window it opens) runs in the step.
         QApplication::processEvents();
     }
+    return true;
+}
+
+bool StepRunner::move(const QString& name, const QString& value)
+{
+    auto* slider = qobject_cast<QAbstractSlider*>(find(name));
+    if (!slider || !slider->isVisible()) {
+        PrintErr(QStringLiteral("programprobe: move: no such slider or scroll bar ") + name);
+        return false;
+    }
+    bool ok = false;
+    const int position = value.toInt(&ok);
+    if (!ok) {
+        PrintErr(QStringLiteral("programprobe: move: not a position ") + value);
+        return false;
+    }
+    // A disabled control does not move, as under the mouse.
+    if (!slider->isEnabled()) return true;
+    // Pressed, dragged and let go: the change arrives as a drag's does.
+    if (slider->focusPolicy() & Qt::ClickFocus) slider->setFocus(Qt::MouseFocusReason);
+    slider->setSliderDown(true);
+    slider->setSliderPosition(position);
+    slider->setSliderDown(false);
     return true;
 }
 

@@ -29,6 +29,7 @@ private:
 
     bool click(const QString& name);
     bool type(const QString& name, const QString& text);
+    bool move(const QString& name, const QString& value);
     bool key(const QString& keyName);
     bool close(const QString& name);
     bool show(const QString& name);

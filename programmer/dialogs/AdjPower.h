@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+
+class MainForm;
+class ModemSetting;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class RuntimeError;
+
+// Sets the transmitter's power in milliwatts on a scroll bar (one step is 7 mW)
+// and runs the timed power test: the transmitter keyed on a connected modem at
+// the bar's power until the test is switched off, ten seconds pass without a
+// move, or the window is left. However the test ends, the transmitter is told to
+// stop, each stop step once, and the user hears of a step that failed.
+class AdjPower : public QDialog {
+public:
+    static constexpr int MilliwattsPerStep = 7;
+
+    explicit AdjPower(MainForm& main);
+    ~AdjPower() override;
+
+    // The configuration whose transmit power the bar sets; set by the main window.
+    ModemSetting* Setting = nullptr;
+
+    void Power_Change();
+    void TestPower_Click();
+    void Timer1_Timer();
+    void Finish_Click();
+
+    // A test is being warned about, started, run or stopped.
+    bool TestRunning() const { return state_ != State::Idle; }
+
+    QScrollBar* Power;
+    QPushButton* TestPower;
+    QLabel* GreenTestPic;
+    QTimer* Timer1;
+    QPushButton* Finish;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    // Escape and the close box leave as Finish does.
+    void reject() override;
+
+private:
+    enum class State { Idle, Warning, Starting, Testing, Stopping };
+
+    void Form_Activate();
+    void startTest();
+    // Sends every stop step once, whatever the others did; the failures, described.
+    QStringList sendStop();
+    void endTest();
+    // A control error while the test runs: the test ends, then the user is told.
+    void testFailed(const RuntimeError& error);
+    void leave();
+    int positionOf(int milliwatts) const;
+
+    MainForm& main_;
+    State state_ = State::Idle;
+    int Updating = 0;
+    // The window is showing a stored power: a position the bar forces is not a move.
+    bool displaying_ = false;
+    // The user left while the control was busy: the window goes once it is done.
+    bool leaveAfter_ = false;
+    QString pendingError_;
+};

@@ -1,0 +1,104 @@
+#include "FreqTrim.h"
+
+#include "RadioSetting.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+
+namespace {
+
+// The window's layout in twips (15 a pixel), outer sizes.
+constexpr int BarLeft = 360;
+constexpr int BarTop = 300;
+constexpr int BarHeight = 480;
+constexpr int LabelTop = 900;
+constexpr int LabelWidth = 1800;
+constexpr int LabelHeight = 285;
+constexpr int NoteTop = 1260;
+constexpr int NoteHeight = 480;
+constexpr int FinishTop = 1860;
+constexpr int FinishWidth = 1215;
+constexpr int FinishHeight = 375;
+constexpr int WindowHeight = 2760;
+
+constexpr int px(double twips) { return int(twips / 15.0 + 0.5); }
+
+}  // namespace
+
+FreqTrim::FreqTrim(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("FreqTrim"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    TrimBar = new QSlider(Qt::Horizontal, this);
+    TrimBar->setObjectName(QStringLiteral("TrimBar"));
+    TrimBar->setTickPosition(QSlider::TicksBelow);
+    TrimBar->setPageStep(5);
+    // Stored when a drag ends, not at every step of it.
+    TrimBar->setTracking(false);
+    TrimLabel = new QLabel(this);
+    TrimLabel->setObjectName(QStringLiteral("TrimLabel"));
+    TrimLabel->setAlignment(Qt::AlignCenter);
+    Label1 = new QLabel(QStringLiteral("For Accurate Frequency Trim, Confirm With RF Test Instrument"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setWordWrap(true);
+    Finish = new QPushButton(QStringLiteral("Finish"), this);
+    Finish->setObjectName(QStringLiteral("Finish"));
+    Finish->setAutoDefault(false);
+    connect(TrimBar, &QSlider::valueChanged, this, [this] { TrimBar_Change(); });
+    connect(Finish, &QPushButton::clicked, this, [this] { hide(); });
+}
+
+int16_t& FreqTrim::trim() const { return TXRX == 0 ? Setting->TXFreqTrim : Setting->RXFreqTrim; }
+
+int16_t FreqTrim::gain() const { return TXRX == 0 ? Setting->TXTrimGain : Setting->RXTrimGain; }
+
+void FreqTrim::showTrim(int value) { TrimLabel->setText(QString::number(value * gain()) + QStringLiteral("Hz")); }
+
+void FreqTrim::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    SetDisplay();
+}
+
+void FreqTrim::SetDisplay()
+{
+    if (!Setting) return;
+    displaying_ = true;
+    TrimBar->setRange(-10000, 10000);
+    TrimBar->setValue(trim());
+    TrimBar->setMaximum(Setting->MaxTCT);
+    TrimBar->setMinimum(Setting->MinTCT);
+    displaying_ = false;
+
+    const int steps = TrimBar->maximum() - TrimBar->minimum();
+    int barWidth = steps < 100 ? steps * 100 : steps * 50;
+    if (steps < 41) barWidth = 4100;
+    TrimBar->setTickInterval(steps > 64 ? 5 : 1);
+    outerWidth_ = 2 * BarLeft + barWidth;
+
+    TrimBar->setGeometry(px(BarLeft), px(BarTop), px(barWidth), px(BarHeight));
+    TrimLabel->setGeometry(px(outerWidth_ / 2.0 - LabelWidth / 2.0), px(LabelTop), px(LabelWidth), px(LabelHeight));
+    Label1->setGeometry(px(BarLeft), px(NoteTop), px(barWidth), px(NoteHeight));
+    Finish->setGeometry(px(outerWidth_ / 2.0 - FinishWidth / 2.0), px(FinishTop), px(FinishWidth), px(FinishHeight));
+    // A stored trim outside the range is shown as stored; the slider sits at the
+    // nearer end and changes nothing until it is moved.
+    showTrim(trim());
+    TrimBar->setEnabled(Adjustable);
+
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    setFixedSize(QSize(px(outerWidth_), px(WindowHeight)) - frame);
+    if (const QScreen* s = screen()) move(s->geometry().left() + s->geometry().width() / 2 - px(outerWidth_) / 2, y());
+}
+
+void FreqTrim::TrimBar_Change()
+{
+    if (displaying_ || !Setting) return;
+    const int value = TrimBar->value();
+    trim() = int16_t(value);
+    showTrim(value);
+    // One radio both ways: its receive trim is the transmit trim.
+    if (HDX && TXRX == 0 && Partner) Partner->RXFreqTrim = int16_t(value);
+}

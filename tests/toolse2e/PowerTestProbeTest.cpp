@@ -1,0 +1,112 @@
+// The transmitter power test driven through programprobe against modemsim: the
+// simulated modem's log shows the transmitter tuned, keyed at the bar's power and
+// then released, once, whichever way the test ends, also when the radio falls
+// silent mid-test; the bar, the milliwatts and the bytes in the modem agree.
+#include "ProbeRun.h"
+#include "ReplyCount.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList OpenPower = {"read", "click", "WriteTxOn", "click", "PowAdjust"};
+
+// The power test's steps among the transmit radio's frames.
+QStringList testSteps(const ProbeRun& run)
+{
+    QStringList steps;
+    for (const QString& step : PowerSteps(run.TxFrames()))
+        if (!step.startsWith(QLatin1String("frame"))) steps << step;
+    return steps;
+}
+
+struct Way {
+    const char* name;
+    QStringList steps;  // from the open power window on, leaving it closed
+    bool warned;        // OK in the warning: the transmitter was keyed
+};
+
+void PrintTo(const Way& way, std::ostream* out) { *out << way.name; }
+
+class PowerTestProbeTest : public ::testing::TestWithParam<Way> {};
+
+TEST_P(PowerTestProbeTest, TheTransmitterIsReleasedOnceWhateverEndsTheTest)
+{
+    const Way& way = GetParam();
+    ProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    ASSERT_TRUE(run.Probe(OpenPower + way.steps + QStringList{"write", "dump"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_TRUE(run.ErrLines("WINDOW").contains("WINDOW AdjPower"));
+    EXPECT_TRUE(run.ErrLines("CLOSED").contains("CLOSED AdjPower"));
+
+    const QStringList boxes = run.ErrLines("MSGBOX");
+    ASSERT_FALSE(boxes.isEmpty());
+    EXPECT_TRUE(boxes[0].startsWith("MSGBOX title=Warning text=THE RADIO'S TRANSMITTER IS ABOUT TO BE ENERGISED.\\n"))
+        << boxes[0].toStdString();
+    for (const QString& box : boxes.mid(1)) {
+        EXPECT_FALSE(box.contains("Error Occured")) << box.toStdString();
+        EXPECT_FALSE(box.contains("did not end cleanly")) << box.toStdString();
+    }
+
+    // Opened at 1011 mW, the bar stands at 144 (1008 mW); moved to 300: 2100 mW.
+    const QStringList expected =
+        way.warned ? QStringList{"tune", QStringLiteral("power %1").arg(LumbrelPowerByte(1008)),
+                                 QStringLiteral("power %1").arg(LumbrelPowerByte(2100)), "power 0", "off"}
+                   : QStringList{"power 0", "off"};
+    EXPECT_EQ(testSteps(run).join(", ").toStdString(), expected.join(", ").toStdString());
+
+    const int milliwatts = way.warned ? 2100 : 1008;
+    EXPECT_EQ(run.Value("TXRadio.txpower"), QString::number(milliwatts));
+    const SimProfile after = run.Stop();
+    EXPECT_EQ(after.TxRadio.Memory[0x4E], LumbrelPowerByte(milliwatts)) << "the power written with the configuration";
+}
+
+const Way ways[] = {
+    {"Finish", {"click", "TestPower", "move", "Power", "300", "click", "Finish"}, true},
+    {"Escape", {"click", "TestPower", "move", "Power", "300", "key", "Escape"}, true},
+    {"CloseBox", {"click", "TestPower", "move", "Power", "300", "close", "AdjPower"}, true},
+    {"TenSeconds", {"click", "TestPower", "move", "Power", "300", "wait", "11", "click", "Finish"}, true},
+    {"Released", {"click", "TestPower", "move", "Power", "300", "click", "TestPower", "click", "Finish"}, true},
+    {"WarningCancelled", {"answer", "Cancel", "click", "TestPower", "click", "Finish"}, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryWayOut, PowerTestProbeTest, ::testing::ValuesIn(ways),
+                         [](const ::testing::TestParamInfo<Way>& info) { return std::string(info.param.name); });
+
+// The radio falls silent right after the test's first power setting: the next
+// move fails, and every stop step still goes out, once, and the user is told.
+TEST(PowerTestLinkFault, EveryStopStepGoesOutAndTheUserIsTold)
+{
+    ReplyCount count("lumbrel-fdx");
+    count.Read();
+    double freq = count.setting.TXRadio.TXFreq;
+    bool select = true;
+    ASSERT_NE(count.control.WriteTXFreq(freq, select), 0);
+    bool on = true;
+    count.control.TestPowerMode(on);
+    int16_t power = 1008;
+    count.control.WritePower(power);
+    const int silentAfter = count.RadioBytes();
+
+    ProbeRun run(QStringLiteral("lumbrel-fdx"),
+                 {QStringLiteral("--fault"), QStringLiteral("radio_silence_after=%1").arg(silentAfter)});
+    ASSERT_TRUE(run.Probe(OpenPower + QStringList{"click", "TestPower", "move", "Power", "300", "click", "Finish", "dump"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_EQ(testSteps(run).join(", ").toStdString(),
+              QStringList({"tune", QStringLiteral("power %1").arg(LumbrelPowerByte(1008)),
+                           QStringLiteral("power %1").arg(LumbrelPowerByte(2100)), "power 0", "off"})
+                  .join(", ")
+                  .toStdString());
+    const QStringList boxes = run.ErrLines("MSGBOX");
+    ASSERT_EQ(boxes.size(), 3) << run.Err().toStdString();
+    EXPECT_TRUE(boxes[0].startsWith("MSGBOX title=Warning text=THE RADIO'S"));
+    EXPECT_TRUE(boxes[1].startsWith("MSGBOX title=Error Occured text=")) << boxes[1].toStdString();
+    EXPECT_TRUE(boxes[2].startsWith("MSGBOX title=Warning text=The power test did not end cleanly:\\n"))
+        << boxes[2].toStdString();
+    EXPECT_TRUE(boxes[2].contains("switching the transmitter off: ")) << boxes[2].toStdString();
+    EXPECT_TRUE(run.ErrLines("CLOSED").contains("CLOSED AdjPower"));
+    EXPECT_EQ(run.Value("TXRadio.txpower"), "2100");
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include "ProbeRun.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <cmath>
+
+namespace {
+
+QStringList simArgs(const QTemporaryDir& dir, const QString& profile, const QStringList& more)
+{
+    return QStringList{QStringLiteral(SIM_PROFILES_DIR "/") + profile + QStringLiteral(".profile"),
+                       QStringLiteral("--log"), dir.filePath(QStringLiteral("sim.log")), QStringLiteral("--dump"),
+                       dir.filePath(QStringLiteral("sim.dump"))} +
+           more;
+}
+
+}  // namespace
+
+ProbeRun::ProbeRun(const QString& profile, const QStringList& simArguments)
+    : sim_(simArgs(dir_, profile, simArguments))
+{
+}
+
+bool ProbeRun::Probe(const QStringList& steps, int timeoutMs)
+{
+    QProcess probe;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
+    probe.setProcessEnvironment(env);
+    probe.start(QStringLiteral(PROGRAMPROBE_PATH), QStringList{QStringLiteral("port"), Device()} + steps);
+    const bool finished = probe.waitForFinished(timeoutMs);
+    if (!finished) {
+        probe.kill();
+        probe.waitForFinished();
+    }
+    exitCode_ = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
+    out_ = QString::fromLocal8Bit(probe.readAllStandardOutput());
+    err_ = QString::fromLocal8Bit(probe.readAllStandardError());
+    return finished;
+}
+
+QStringList ProbeRun::ErrLines(const QString& prefix) const
+{
+    QStringList lines;
+    for (const QString& line : err_.split(QLatin1Char('\n')))
+        if (line.startsWith(prefix)) lines << line;
+    return lines;
+}
+
+QString ProbeRun::Value(const QString& name) const
+{
+    QString value;
+    for (const QString& line : out_.split(QLatin1Char('\n')))
+        if (line.startsWith(name + QLatin1Char('='))) value = line.mid(name.size() + 1);
+    return value;
+}
+
+QStringList ProbeRun::Log() const
+{
+    QFile file(dir_.filePath(QStringLiteral("sim.log")));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+std::vector<std::vector<uint8_t>> ProbeRun::TxFrames() const
+{
+    std::vector<std::vector<uint8_t>> frames;
+    const QString prefix = QStringLiteral("radio.tx ");
+    for (const QString& line : Log()) {
+        if (!line.startsWith(prefix)) continue;
+        std::vector<uint8_t> frame;
+        for (const QString& byte : line.mid(prefix.size()).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            frame.push_back(uint8_t(byte.toUInt(nullptr, 16)));
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+SimProfile ProbeRun::Stop()
+{
+    sim_.Stop();
+    return SimProfile::Load(dir_.filePath(QStringLiteral("sim.dump")).toStdString());
+}
+
+QStringList PowerSteps(const std::vector<std::vector<uint8_t>>& frames)
+{
+    QStringList steps;
+    for (const auto& f : frames) {
+        if (f.size() == 14 && f[0] == 0x03) steps << QStringLiteral("tune");
+        else if (f.size() == 5 && f[0] == 0x03) steps << ((f[2] & 0x02) ? QStringLiteral("off") : QStringLiteral("on"));
+        else if (f.size() == 3 && f[0] == 0x09 && f[1] == 0x03) steps << QStringLiteral("power %1").arg(f[2]);
+        else steps << QStringLiteral("frame %1").arg(f.empty() ? -1 : f[0]);
+    }
+    return steps;
+}
+
+int LumbrelPowerByte(int milliwatts) { return int(std::nearbyint(std::sqrt(milliwatts * 4.6) - 5.2)); }

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "SimProcess.h"
+#include "SimProfile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <vector>
+
+// The simulated modem on its own pseudo-terminal, with its command log and the
+// memory dump it writes when it stops, and the programprobe harness run against
+// it with user settings of its own.
+class ProbeRun {
+public:
+    // The profile of sim/profiles (name without ".profile") and modemsim's other arguments.
+    explicit ProbeRun(const QString& profile, const QStringList& simArguments = {});
+
+    QString Device() const { return sim_.DevicePath(); }
+
+    // Runs programprobe with "port DEVICE" and then the steps; false when it did
+    // not end within the time.
+    bool Probe(const QStringList& steps, int timeoutMs = 120000);
+    int ExitCode() const { return exitCode_; }
+    const QString& Out() const { return out_; }
+    const QString& Err() const { return err_; }
+    // The harness's stderr lines that start with the prefix ("MSGBOX", "WINDOW").
+    QStringList ErrLines(const QString& prefix) const;
+    // A "Name=value" line of stdout (the last one of the name); null when none.
+    QString Value(const QString& name) const;
+
+    // The log's lines, as the simulator wrote them so far.
+    QStringList Log() const;
+    // The transmit radio's frames in the log, as bytes (code first).
+    std::vector<std::vector<uint8_t>> TxFrames() const;
+    // Stops the simulator and reads back its memory dump.
+    SimProfile Stop();
+
+private:
+    QTemporaryDir dir_;
+    SimProcess sim_;
+    int exitCode_ = -1;
+    QString out_;
+    QString err_;
+};
+
+// The transmit radio's frames as the power test's steps: "tune" (the transmit
+// synthesiser loaded), "power N" (the power byte), "on" / "off" (the transmitter
+// state), "frame C" for anything else.
+QStringList PowerSteps(const std::vector<std::vector<uint8_t>>& frames);
+
+// The Lumbrel's power byte for a power in mW.
+int LumbrelPowerByte(int milliwatts);
