@@ -2,41 +2,15 @@
 #include "FieldValue.h"
 #include "RaisedError.h"
 #include "ReadOnlyFolder.h"
+#include "SqlFile.h"
 #include "TempDatabase.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Rows of a query on the file, from a connection of the test's own.
-QList<QStringList> sqlRows(const QString& path, const QString& sql)
-{
-    QList<QStringList> rows;
-    const QString name = QStringLiteral("DatabaseWriteTest-") + path;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        EXPECT_TRUE(db.open());
-        QSqlQuery query(db);
-        EXPECT_TRUE(query.exec(sql)) << sql.toStdString();
-        while (query.next()) {
-            QStringList row;
-            for (int i = 0; i < query.record().count(); ++i)
-                row << (query.value(i).isNull() ? QStringLiteral("NULL") : query.value(i).toString());
-            rows << row;
-        }
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return rows;
-}
 
 TableDef allTypes()
 {
@@ -108,13 +82,13 @@ TEST(TableDefTest, FieldsKeepTheirOrderAndDeclaredTypes)
         Database db = Database::CreateDatabase(path);
         db.AppendTableDef(allTypes());
     }
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select name, type, \"notnull\", dflt_value, pk from pragma_table_info('Kinds')")),
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select name, type, \"notnull\", dflt_value, pk from pragma_table_info('Kinds')")),
               (QList<QStringList>{{"Flag", "BOOLEAN", "0", "NULL", "0"},
                                   {"Small", "INTEGER", "0", "NULL", "0"},
                                   {"Big", "LONG", "0", "NULL", "0"},
                                   {"Real", "DOUBLE", "0", "NULL", "0"},
                                   {"Words", "TEXT", "0", "NULL", "0"}}));
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select type, name from sqlite_master")),
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select type, name from sqlite_master")),
               (QList<QStringList>{{"table", "Kinds"}}))
         << "one table, no index";
 
@@ -158,7 +132,7 @@ TEST(RecordsetAddTest, ValuesAreStoredAsTheFieldsDeclareThem)
     }
     EXPECT_EQ(rs.RecordCount(), 4) << "the new rows are part of the set";
     const QList<QStringList> stored =
-        sqlRows(path, QStringLiteral("select printf('%s', Flag), printf('%s', Small), printf('%s', Big), "
+        SqlFile::Rows(path, QStringLiteral("select printf('%s', Flag), printf('%s', Small), printf('%s', Big), "
                                      "printf('%.1f', Real), printf('%s', Words), typeof(Flag), typeof(Real) from "
                                      "Kinds order by rowid"));
     ASSERT_EQ(stored.size(), 4);
@@ -169,7 +143,7 @@ TEST(RecordsetAddTest, ValuesAreStoredAsTheFieldsDeclareThem)
         EXPECT_EQ(stored[i][5], QStringLiteral("integer"));
         EXPECT_EQ(stored[i][6], QStringLiteral("real"));
     }
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select count(*) from Kinds where Flag is null and Small is null and "
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select count(*) from Kinds where Flag is null and Small is null and "
                                            "Big is null and Real is null and Words is null")),
               (QList<QStringList>{{"1"}}));
     rs.MoveFirst();
@@ -209,7 +183,7 @@ TEST(RecordsetAddTest, RefusedValuesAndMisuseRaiseNumberedErrors)
         EXPECT_EQ(e->Number(), c.number);
         EXPECT_EQ(e->Description(), QString::fromLatin1(c.description));
     }
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select count(*) from Kinds")), (QList<QStringList>{{"0"}}))
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select count(*) from Kinds")), (QList<QStringList>{{"0"}}))
         << "nothing is written before Update";
 
     Recordset query = db.OpenRecordset(QStringLiteral("select * from Kinds"));
@@ -230,7 +204,7 @@ TEST(RecordsetAddTest, AReadOnlyDatabaseRefusesTheNewRow)
     const std::optional<RuntimeError> e = RaisedError([&] { rs.Update(); });
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Number(), 3027);
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select count(*) from Kinds")), (QList<QStringList>{{"0"}}));
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select count(*) from Kinds")), (QList<QStringList>{{"0"}}));
 }
 
 TEST(DatabaseExecuteTest, RunsActionQueriesOnAnOpenDatabaseOnly)
@@ -241,7 +215,7 @@ TEST(DatabaseExecuteTest, RunsActionQueriesOnAnOpenDatabaseOnly)
     db.AppendTableDef(allTypes());
     db.Execute(QStringLiteral("insert into Kinds (Small) values (7)"));
     db.Execute(QStringLiteral("update Kinds set Small = Small + 1"));
-    EXPECT_EQ(sqlRows(path, QStringLiteral("select Small from Kinds")), (QList<QStringList>{{"8"}}));
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select Small from Kinds")), (QList<QStringList>{{"8"}}));
     const std::optional<RuntimeError> bad = RaisedError([&] { db.Execute(QStringLiteral("update Missing set x=1")); });
     ASSERT_TRUE(bad);
     EXPECT_EQ(bad->Number(), 3078) << bad->Description().toStdString();

@@ -1,9 +1,8 @@
 #include "DatabaseFolder.h"
 
+#include "SqlFile.h"
+
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 DatabaseFolder::DatabaseFolder(Content content)
@@ -14,18 +13,4 @@ DatabaseFolder::DatabaseFolder(Content content)
     }
 }
 
-void DatabaseFolder::Run(const QStringList& statements) const
-{
-    const QString name = QStringLiteral("DatabaseFolder-") + DatabasePath();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(DatabasePath());
-        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-        QSqlQuery query(db);
-        for (const QString& sql : statements)
-            EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
+void DatabaseFolder::Run(const QStringList& statements) const { SqlFile::Run(DatabasePath(), statements); }

@@ -1,11 +1,10 @@
 #include "WizardDb.h"
 
+#include "SqlFile.h"
+
 #include <QColor>
 #include <QDir>
 #include <QImage>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,22 +35,7 @@ WizardDb::WizardDb(const QString& folder) : folder_(folder.isEmpty() ? dir_.path
 
 QString WizardDb::Path() const { return QDir(folder_).filePath(QStringLiteral("Wizard.mdb")); }
 
-void WizardDb::Run(const QStringList& statements) const
-{
-    const QString name = QStringLiteral("WizardDb-") + Path();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(Path());
-        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-        QSqlQuery query(db);
-        for (const QString& statement : statements)
-            EXPECT_TRUE(query.exec(statement)) << statement.toStdString() << ": "
-                                               << query.lastError().text().toStdString();
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
+void WizardDb::Run(const QStringList& statements) const { SqlFile::Run(Path(), statements); }
 
 void WizardDb::StartUp(int lower, int high, int page)
 {

@@ -1,9 +1,8 @@
 #include "TempDatabase.h"
 
+#include "SqlFile.h"
+
 #include <QFile>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <gtest/gtest.h>
 
 TempDatabase::TempDatabase(const QStringList& statements)
@@ -11,21 +10,7 @@ TempDatabase::TempDatabase(const QStringList& statements)
     Run(statements);
 }
 
-void TempDatabase::Run(const QStringList& statements) const
-{
-    const QString name = QStringLiteral("TempDatabase-") + Path();
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(Path());
-        EXPECT_TRUE(db.open()) << db.lastError().text().toStdString();
-        QSqlQuery query(db);
-        for (const QString& sql : statements)
-            EXPECT_TRUE(query.exec(sql)) << sql.toStdString() << ": " << query.lastError().text().toStdString();
-        query.finish();
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
+void TempDatabase::Run(const QStringList& statements) const { SqlFile::Run(Path(), statements); }
 
 void TempDatabase::CopyFrom(const QString& path) const
 {
