@@ -3,9 +3,7 @@
 // floor (the waits the protocol mandates plus the wire time of every byte at its
 // line rate), their ratio, and CPU time as a share of wall time.
 // Run by hand: build/bin/modembench
-#include "CountingClock.h"
-#include "CountingPort.h"
-#include "CpuTime.h"
+#include "FloorMeasure.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
 #include "SimProcess.h"
@@ -23,27 +21,10 @@ public:
     bool ShowModal(SerialPort&) override { return true; }
 };
 
-struct Measure {
-    double wallMs, floorMs, cpuShare;
-};
-
-template <typename F>
-Measure measure(CountingClock& clock, CountingPort& port, F&& body)
-{
-    clock.mandatedMs = 0;
-    port.Reset();
-    const double cpuStart = CpuSeconds();
-    const int64_t start = clock.NowMs();
-    body();
-    const double wall = double(clock.NowMs() - start);
-    const double cpu = (CpuSeconds() - cpuStart) * 1000.0;
-    return {wall, clock.mandatedMs + port.expiredMs + port.WireMs(), wall > 0 ? cpu / wall : 0};
-}
-
-void print(const char* model, const char* what, const Measure& m)
+void print(const char* model, const char* what, const FloorMeasure& m)
 {
     std::printf("%-26s %-6s wall %7.0f ms  floor %7.0f ms  wall/floor %.3f  cpu %.1f %% of wall\n", model, what,
-                m.wallMs, m.floorMs, m.floorMs > 0 ? m.wallMs / m.floorMs : 0, 100.0 * m.cpuShare);
+                m.wallMs, m.floorMs, m.Ratio(), 100.0 * m.cpuShare);
 }
 
 void run(const char* model, const QString& profile)
@@ -63,7 +44,7 @@ void run(const char* model, const QString& profile)
     control.setDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/Modem.mdb"));
 
     ModemSetting setting;
-    const Measure read = measure(clock, port, [&] {
+    const FloorMeasure read = FloorMeasure::Of(clock, port, [&] {
         int16_t type = 0, tx = 0, rx = 0;
         control.CreatModem(type, tx, rx);
         control.ReadModemSetting(setting);
@@ -74,7 +55,7 @@ void run(const char* model, const QString& profile)
     }
     print(model, "read", read);
     bool needPassword = false;
-    const Measure write = measure(clock, port, [&] { control.WriteModemSetting(setting, needPassword); });
+    const FloorMeasure write = FloorMeasure::Of(clock, port, [&] { control.WriteModemSetting(setting, needPassword); });
     if (!control.DriverWorking()) {
         std::printf("%s: the write failed: %s\n", model, prompt.Texts().join(" | ").toLocal8Bit().constData());
         return;

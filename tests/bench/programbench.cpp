@@ -8,9 +8,7 @@
 //    ratio and CPU time as a share of wall; the control's read alone beside it;
 //  - the same Read in programprobe's own process: wall time, CPU share, and the
 //    resident memory (VmRSS, VmHWM) after it.
-#include "CountingClock.h"
-#include "CountingPort.h"
-#include "CpuTime.h"
+#include "FloorMeasure.h"
 #include "MainForm.h"
 #include "ModemSetting.h"
 #include "ProgramSeams.h"
@@ -112,27 +110,10 @@ void startUp()
                 static_cast<long long>(devices.size()), StartRuns, ms[ms.size() / 2], ms.front(), ms.back(), first);
 }
 
-struct Measure {
-    double wallMs, floorMs, cpuShare;
-};
-
-template <typename F>
-Measure measure(CountingClock& clock, CountingPort& port, F&& body)
-{
-    clock.mandatedMs = 0;
-    port.Reset();
-    const double cpuStart = CpuSeconds();
-    const int64_t start = clock.NowMs();
-    body();
-    const double wall = double(clock.NowMs() - start);
-    const double cpu = (CpuSeconds() - cpuStart) * 1000.0;
-    return {wall, clock.mandatedMs + port.expiredMs + port.WireMs(), wall > 0 ? cpu / wall : 0};
-}
-
-void print(const char* model, const char* what, const Measure& m)
+void print(const char* model, const char* what, const FloorMeasure& m)
 {
     std::printf("%-22s %-19s wall %6.0f ms  floor %6.0f ms  wall/floor %.3f  cpu %.1f %% of wall\n", model, what,
-                m.wallMs, m.floorMs, m.floorMs > 0 ? m.wallMs / m.floorMs : 0, 100.0 * m.cpuShare);
+                m.wallMs, m.floorMs, m.Ratio(), 100.0 * m.cpuShare);
 }
 
 void programRead(const char* model, const QString& profile)
@@ -157,7 +138,7 @@ void programRead(const char* model, const QString& profile)
     }
     form->show();
     QCoreApplication::processEvents();
-    const Measure read = measure(clock, port, [&] { form->Menu_Read->trigger(); });
+    const FloorMeasure read = FloorMeasure::Of(clock, port, [&] { form->Menu_Read->trigger(); });
     if (!form->VellModem1->Working() || !prompt.Texts().isEmpty()) {
         std::printf("%s: the read failed: %s\n", model, prompt.Texts().join(" | ").toLocal8Bit().constData());
         return;
@@ -181,7 +162,7 @@ void controlRead(const char* model, const QString& profile)
     VellModem control(seams);
     control.setDatabase(QCoreApplication::applicationDirPath() + QStringLiteral("/Modem.mdb"));
     ModemSetting setting;
-    const Measure read = measure(clock, port, [&] {
+    const FloorMeasure read = FloorMeasure::Of(clock, port, [&] {
         int16_t type = 0, tx = 0, rx = 0;
         control.CreatModem(type, tx, rx);
         control.ReadModemSetting(setting);
