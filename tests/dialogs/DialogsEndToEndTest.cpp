@@ -1,46 +1,15 @@
 // The dialogs end to end: programprobe drives the program against the modemsim
 // executable, reads a modem, edits it in a dialog, writes it, and reads it back.
+#include "ProgramProbe.h"
 #include "SimProcess.h"
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QMap>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 namespace {
-
-struct ProbeRun {
-    int exitCode = -1;
-    QStringList lines;
-    QStringList boxes;    // the texts of the message boxes
-    QStringList windows;  // "WINDOW name" and "CLOSED name"
-};
-
-ProbeRun probe(const QString& configHome, const QStringList& steps)
-{
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(PROGRAMPROBE_PATH), steps);
-    ProbeRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.lines = QString::fromLocal8Bit(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
-    for (const QString& line : QString::fromLocal8Bit(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(QStringLiteral("WINDOW ")) || line.startsWith(QStringLiteral("CLOSED "))) run.windows << line;
-        const qsizetype text = line.indexOf(QStringLiteral(" text="));
-        if (line.startsWith(QStringLiteral("MSGBOX ")) && text > 0) run.boxes << line.mid(text + 6);
-    }
-    return run;
-}
 
 // The memory bytes of a profile or of a --dump file ("memory XX = bytes" lines,
 // later lines over earlier ones).
@@ -82,7 +51,6 @@ TEST_P(DialogEndToEnd, TheChangeReachesTheModemAndComesBack)
     const Case& c = GetParam();
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString configHome = dir.filePath(QStringLiteral("config"));
     const QString profile = dir.filePath(QStringLiteral("modem.profile"));
     {
         QFile source(QStringLiteral(SIM_PROFILES_DIR "/default.profile"));
@@ -94,15 +62,16 @@ TEST_P(DialogEndToEnd, TheChangeReachesTheModemAndComesBack)
     SimProcess sim({profile, QStringLiteral("--dump"), dump});
     ASSERT_FALSE(sim.DevicePath().isEmpty());
 
-    const ProbeRun edit = probe(configHome, QStringList{"port", sim.DevicePath(), "read"} + c.steps + QStringList{"write"});
+    const ProgramProbe probe;
+    const ProgramProbe::Result edit = probe.Run(QStringList{"port", sim.DevicePath(), "read"} + c.steps + QStringList{"write"});
     EXPECT_EQ(edit.exitCode, 0);
     EXPECT_TRUE(edit.boxes.isEmpty()) << edit.boxes.join('\n').toStdString();
     for (const QString& dialog : c.dialogs) {
-        EXPECT_TRUE(edit.windows.contains(QStringLiteral("WINDOW ") + dialog)) << dialog.toStdString();
-        EXPECT_TRUE(edit.windows.contains(QStringLiteral("CLOSED ") + dialog)) << dialog.toStdString();
+        EXPECT_TRUE(edit.ErrorLines(QStringLiteral("WINDOW ")).contains(QStringLiteral("WINDOW ") + dialog)) << dialog.toStdString();
+        EXPECT_TRUE(edit.ErrorLines(QStringLiteral("CLOSED ")).contains(QStringLiteral("CLOSED ") + dialog)) << dialog.toStdString();
     }
 
-    const ProbeRun back = probe(configHome, QStringList{"port", sim.DevicePath(), "read"} + c.readBack);
+    const ProgramProbe::Result back = probe.Run(QStringList{"port", sim.DevicePath(), "read"} + c.readBack);
     EXPECT_EQ(back.exitCode, 0);
     EXPECT_TRUE(back.boxes.isEmpty()) << back.boxes.join('\n').toStdString();
     for (const QString& line : c.shown) EXPECT_TRUE(back.lines.contains(line)) << line.toStdString();

@@ -43,43 +43,43 @@ TEST(FilesEndToEndTest, ASavedConfigurationOpensWithoutAModemAndIsWrittenToAnoth
 
     // Read a modem, change the PTT time-out, save.
     QString stoppedDevice;
-    ProgramProbe::Run saved;
+    ProgramProbe::Result saved;
     {
         SimProcess sim;
         ASSERT_FALSE(sim.DevicePath().isEmpty());
         stoppedDevice = sim.DevicePath();
-        saved = probe({"port", sim.DevicePath(), "read", "type", "PTTTime", "45", "save",
+        saved = probe.Run({"port", sim.DevicePath(), "read", "type", "PTTTime", "45", "save",
                        dir.filePath(QStringLiteral("site.a.mdb")), "dump"});
     }
-    ASSERT_EQ(saved.ExitCode, 0);
-    EXPECT_TRUE(saved.Boxes.isEmpty()) << saved.Boxes.join('\n').toStdString();
+    ASSERT_EQ(saved.exitCode, 0);
+    EXPECT_TRUE(saved.boxes.isEmpty()) << saved.boxes.join('\n').toStdString();
     ASSERT_TRUE(QFileInfo::exists(site));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("site.a.mdb"))));
-    EXPECT_EQ(saved.Values.value("PTTTimeout"), QStringLiteral("45"));
-    EXPECT_EQ(saved.Values.value("RecentFiles1"), dir.filePath(QStringLiteral("site")));
+    EXPECT_EQ(saved.Value("PTTTimeout"), QStringLiteral("45"));
+    EXPECT_EQ(saved.Value("RecentFiles1"), dir.filePath(QStringLiteral("site")));
 
     // The simulator is gone: opening needs no modem.
-    const ProgramProbe::Run opened = probe({"port", stoppedDevice, "open", site, "dump"});
-    ASSERT_EQ(opened.ExitCode, 0);
-    EXPECT_TRUE(opened.Boxes.isEmpty()) << opened.Boxes.join('\n').toStdString();
-    EXPECT_FALSE(opened.WaitWindow);
-    EXPECT_EQ(opened.Values.value("Working"), QStringLiteral("True"));
-    EXPECT_EQ(opened.Values.value("FromFile"), QStringLiteral("True"));
-    EXPECT_EQ(opened.Values.value("InitDir"), dir.path());
-    EXPECT_EQ(opened.Values.value("RecentFiles1"), site);
+    const ProgramProbe::Result opened = probe.Run({"port", stoppedDevice, "open", site, "dump"});
+    ASSERT_EQ(opened.exitCode, 0);
+    EXPECT_TRUE(opened.boxes.isEmpty()) << opened.boxes.join('\n').toStdString();
+    EXPECT_FALSE(opened.waitWindow);
+    EXPECT_EQ(opened.Value("Working"), QStringLiteral("True"));
+    EXPECT_EQ(opened.Value("FromFile"), QStringLiteral("True"));
+    EXPECT_EQ(opened.Value("InitDir"), dir.path());
+    EXPECT_EQ(opened.Value("RecentFiles1"), site);
     for (const FormatField& f : FileFormat) {
         const QString member = QString::fromLatin1(f.Member);
         if (member.isEmpty()) continue;
-        EXPECT_EQ(opened.Values.value(member), saved.Values.value(member)) << f.Member;
+        EXPECT_EQ(opened.Value(member), saved.Value(member)) << f.Member;
     }
 
     // A running modem hears nothing while a file opens.
     {
         const QString log = dir.filePath(QStringLiteral("commands.log"));
         SimProcess sim({"--log", log});
-        const ProgramProbe::Run quiet = probe({"port", sim.DevicePath(), "open", site, "dump"});
-        ASSERT_EQ(quiet.ExitCode, 0);
-        EXPECT_EQ(quiet.Values.value("Working"), QStringLiteral("True"));
+        const ProgramProbe::Result quiet = probe.Run({"port", sim.DevicePath(), "open", site, "dump"});
+        ASSERT_EQ(quiet.exitCode, 0);
+        EXPECT_EQ(quiet.Value("Working"), QStringLiteral("True"));
         sim.Stop();
         EXPECT_EQ(contents(log), QString()) << "commands reached the modem";
     }
@@ -87,9 +87,9 @@ TEST(FilesEndToEndTest, ASavedConfigurationOpensWithoutAModemAndIsWrittenToAnoth
     // The opened file written to a modem that holds 30 s lands in its memory.
     const QString dump = dir.filePath(QStringLiteral("memory.txt"));
     SimProcess target({"--dump", dump});
-    const ProgramProbe::Run written = probe({"port", target.DevicePath(), "open", site, "write", "dump"});
-    ASSERT_EQ(written.ExitCode, 0);
-    for (const QString& box : written.Boxes) EXPECT_FALSE(box.startsWith(QLatin1String("Error Occured|"))) << box.toStdString();
+    const ProgramProbe::Result written = probe.Run({"port", target.DevicePath(), "open", site, "write", "dump"});
+    ASSERT_EQ(written.exitCode, 0);
+    for (const QString& box : written.boxes) EXPECT_FALSE(box.startsWith(QLatin1String("Error Occured|"))) << box.toStdString();
     target.Stop();
     const QMap<int, int> memory = dumpedMemory(dump);
     EXPECT_EQ(memory.value(0x98), 0x11) << "PTT time-out 45 s as 4500";
@@ -103,14 +103,14 @@ TEST(FilesEndToEndTest, RecentEntriesAndCancelledDialogsThroughTheHarness)
     SimProcess sim;
     ASSERT_FALSE(sim.DevicePath().isEmpty());
     const QString base = dir.filePath(QStringLiteral("site"));
-    const ProgramProbe::Run run =
-        probe({"port", sim.DevicePath(), "read", "save", "-", "save", base, "open", "-", "recent", "1", "dump"});
-    ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Boxes.isEmpty()) << run.Boxes.join('\n').toStdString();
-    EXPECT_EQ(run.Values.value("RecentFiles1"), base) << "the saved entry opened its .mdb file";
-    EXPECT_EQ(run.Values.value("RecentFiles2"), QStringLiteral("1"));
-    EXPECT_EQ(run.Values.value("FromFile"), QStringLiteral("True"));
+    const ProgramProbe::Result run =
+        probe.Run({"port", sim.DevicePath(), "read", "save", "-", "save", base, "open", "-", "recent", "1", "dump"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join('\n').toStdString();
+    EXPECT_EQ(run.Value("RecentFiles1"), base) << "the saved entry opened its .mdb file";
+    EXPECT_EQ(run.Value("RecentFiles2"), QStringLiteral("1"));
+    EXPECT_EQ(run.Value("FromFile"), QStringLiteral("True"));
 
-    EXPECT_EQ(probe({"recent", "5"}).ExitCode, 2);
-    EXPECT_EQ(probe({"open"}).ExitCode, 2);
+    EXPECT_EQ(probe.Run({"recent", "5"}).exitCode, 2);
+    EXPECT_EQ(probe.Run({"open"}).exitCode, 2);
 }

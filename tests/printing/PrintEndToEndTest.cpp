@@ -17,9 +17,9 @@ TEST(PrintEndToEndTest, TheSheetOfAReadModemHoldsItsTextsAtTheirPlaces)
     ProgramProbe probe;
     SimProcess sim;
     ASSERT_FALSE(sim.DevicePath().isEmpty());
-    const ProgramProbe::Run run = probe({"port", sim.DevicePath(), "read", "print", pdf});
-    ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Boxes.isEmpty()) << run.Boxes.join('\n').toStdString();
+    const ProgramProbe::Result run = probe.Run({"port", sim.DevicePath(), "read", "print", pdf});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join('\n').toStdString();
 
     const PdfWords words(pdf);
     ASSERT_TRUE(words.Error().isEmpty()) << words.Error().toStdString();
@@ -49,12 +49,12 @@ TEST(PrintEndToEndTest, ACancelledPrinterDialogPrintsAndShowsNothing)
     QTemporaryDir dir;
     ProgramProbe probe;
     SimProcess sim;
-    const ProgramProbe::Run run = probe({"port", sim.DevicePath(), "read", "print", "-"});
-    ASSERT_EQ(run.ExitCode, 0);
-    EXPECT_TRUE(run.Boxes.isEmpty());
-    EXPECT_TRUE(run.Lines.isEmpty());
+    const ProgramProbe::Result run = probe.Run({"port", sim.DevicePath(), "read", "print", "-"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.boxes.isEmpty());
+    EXPECT_TRUE(run.lines.isEmpty());
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 
     // A PDF that cannot be written is the harness's own failure.
-    EXPECT_EQ(probe({"print", dir.filePath(QStringLiteral("gone/sheet.pdf"))}).ExitCode, 2);
+    EXPECT_EQ(probe.Run({"print", dir.filePath(QStringLiteral("gone/sheet.pdf"))}).exitCode, 2);
 }

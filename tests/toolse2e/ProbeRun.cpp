@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QProcessEnvironment>
 
 #include <cmath>
 
@@ -24,39 +22,10 @@ ProbeRun::ProbeRun(const QString& profile, const QStringList& simArguments)
 {
 }
 
-bool ProbeRun::Probe(const QStringList& steps, int timeoutMs)
+bool ProbeRun::Probe(const QStringList& steps)
 {
-    QProcess probe;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir_.filePath(QStringLiteral("config")));
-    probe.setProcessEnvironment(env);
-    probe.start(QStringLiteral(PROGRAMPROBE_PATH), QStringList{QStringLiteral("port"), Device()} + steps);
-    const bool finished = probe.waitForFinished(timeoutMs);
-    if (!finished) {
-        probe.kill();
-        probe.waitForFinished();
-    }
-    exitCode_ = probe.exitStatus() == QProcess::NormalExit ? probe.exitCode() : -1;
-    out_ = QString::fromLocal8Bit(probe.readAllStandardOutput());
-    err_ = QString::fromLocal8Bit(probe.readAllStandardError());
-    return finished;
-}
-
-QStringList ProbeRun::ErrLines(const QString& prefix) const
-{
-    QStringList lines;
-    for (const QString& line : err_.split(QLatin1Char('\n')))
-        if (line.startsWith(prefix)) lines << line;
-    return lines;
-}
-
-QString ProbeRun::Value(const QString& name) const
-{
-    QString value;
-    for (const QString& line : out_.split(QLatin1Char('\n')))
-        if (line.startsWith(name + QLatin1Char('='))) value = line.mid(name.size() + 1);
-    return value;
+    result_ = probe_.Run(QStringList{QStringLiteral("port"), Device()} + steps);
+    return result_.ended;
 }
 
 QStringList ProbeRun::Log() const

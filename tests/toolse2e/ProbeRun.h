@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramProbe.h"
 #include "SimProcess.h"
 #include "SimProfile.h"
 
@@ -22,14 +23,14 @@ public:
 
     // Runs programprobe with "port DEVICE" and then the steps; false when it did
     // not end within the time.
-    bool Probe(const QStringList& steps, int timeoutMs = 120000);
-    int ExitCode() const { return exitCode_; }
-    const QString& Out() const { return out_; }
-    const QString& Err() const { return err_; }
+    bool Probe(const QStringList& steps);
+    int ExitCode() const { return result_.exitCode; }
+    const QString& Out() const { return result_.output; }
+    const QString& Err() const { return result_.errors; }
     // The harness's stderr lines that start with the prefix ("MSGBOX", "WINDOW").
-    QStringList ErrLines(const QString& prefix) const;
+    QStringList ErrLines(const QString& prefix) const { return result_.ErrorLines(prefix); }
     // A "Name=value" line of stdout (the last one of the name); null when none.
-    QString Value(const QString& name) const;
+    QString Value(const QString& name) const { return result_.Value(name); }
 
     // The log's lines, as the simulator wrote them so far.
     QStringList Log() const;
@@ -41,9 +42,8 @@ public:
 private:
     QTemporaryDir dir_;
     SimProcess sim_;
-    int exitCode_ = -1;
-    QString out_;
-    QString err_;
+    ProgramProbe probe_;
+    ProgramProbe::Result result_;
 };
 
 // The transmit radio's frames as the power test's steps: "tune" (the transmit

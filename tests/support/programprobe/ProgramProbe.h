@@ -14,12 +14,16 @@ class SimProcess;
 class ProgramProbe {
 public:
     struct Result {
+        // False when the harness did not start or did not end within the time.
+        bool ended = false;
         int exitCode = -1;
-        // stdout, line by line, in order.
+        // stdout as it came, and line by line.
+        QString output;
         QStringList lines;
         // Each message box as "title|text", with the text's line feeds restored.
         QStringList boxes;
         bool waitWindow = false;
+        // stderr as it came.
         QString errors;
 
         // The last value printed for name by show or dump; null when none was.
@@ -29,6 +33,8 @@ public:
         bool Printed(const QString& name) const { return !Values(name).isEmpty(); }
         // Printed by show and not marked disabled.
         bool ShownEnabled(const QString& name) const;
+        // The stderr lines that start with the prefix ("MSGBOX", "WINDOW", "CLOSED").
+        QStringList ErrorLines(const QString& prefix) const;
         // The lines of the index-th "show window": from its "window=" line to the
         // next one, a dump or the end.
         Result Shown(const QString& window, int index = 0) const;

@@ -45,6 +45,14 @@ bool ProgramProbe::Result::ShownEnabled(const QString& name) const
     return Printed(name) && Value(name + QStringLiteral(".Enabled")) != QLatin1String("False");
 }
 
+QStringList ProgramProbe::Result::ErrorLines(const QString& prefix) const
+{
+    QStringList found;
+    for (const QString& line : errors.split('\n', Qt::SkipEmptyParts))
+        if (line.startsWith(prefix)) found << line;
+    return found;
+}
+
 ProgramProbe::Result ProgramProbe::Result::Shown(const QString& window, int index) const
 {
     Result section;
@@ -129,8 +137,10 @@ ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vect
         }
     }
 
+    result.ended = true;
     result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.lines = QString::fromUtf8(out).split('\n', Qt::SkipEmptyParts);
+    result.output = QString::fromUtf8(out);
+    result.lines = result.output.split('\n', Qt::SkipEmptyParts);
     result.errors = QString::fromLocal8Bit(err);
     for (const QString& line : result.errors.split('\n', Qt::SkipEmptyParts)) {
         if (line == QLatin1String("WAITWINDOW")) result.waitWindow = true;
