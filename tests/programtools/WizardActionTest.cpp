@@ -7,6 +7,7 @@
 #include "ScriptedPrompt.h"
 #include "StartModule.h"
 #include "WizardDb.h"
+#include "WizardFixture.h"
 #include "WizardForm.h"
 
 #include <QApplication>
@@ -57,23 +58,10 @@ ModemSetting sample()
     return m;
 }
 
-class WizardActionTest : public ::testing::Test {
+class WizardActionTest : public WizardFixture {
 protected:
-    WizardActionTest()
-    {
-        StartModule::SetStartValues();
-        wizard.AppFolder = db.Folder();
-    }
+    WizardActionTest() : WizardFixture(sample()) {}
 
-    void Open(int page)
-    {
-        int16_t type = 0;
-        int16_t start = int16_t(page);
-        wizard.StartUpWizard(type, start);
-        if (wizard.Failed()) return;
-        wizard.show();
-        QApplication::processEvents();
-    }
     void Click(int index)
     {
         wizard.ButtonArray[index]->click();
@@ -92,11 +80,6 @@ protected:
             .arg(QLatin1Char(letter))
             .arg(page);
     }
-
-    ModemSetting modem = sample();
-    ScriptedPrompt prompt;
-    WizardDb db;
-    WizardForm wizard{modem, prompt};
 };
 
 TEST_F(WizardActionTest, APageButtonTakesTheSecondPageWhileTheCheckBoxIsTicked)

@@ -6,6 +6,7 @@
 #include "ScriptedPrompt.h"
 #include "StartModule.h"
 #include "WizardDb.h"
+#include "WizardFixture.h"
 #include "WizardForm.h"
 
 #include <QApplication>
@@ -17,24 +18,8 @@
 
 namespace {
 
-class WizardPageTest : public ::testing::Test {
+class WizardPageTest : public WizardFixture {
 protected:
-    WizardPageTest()
-    {
-        StartModule::SetStartValues();
-        wizard.AppFolder = db.Folder();
-    }
-
-    // A run that starts on the page, shown as the main window shows it.
-    void Open(int page)
-    {
-        int16_t type = 0;
-        int16_t start = int16_t(page);
-        wizard.StartUpWizard(type, start);
-        wizard.show();
-        QApplication::processEvents();
-    }
-
     // Where a rectangle of twips lands: twips of the outer size spread over the client.
     QRect Scaled(int left, int top, int width, int height, const QSizeF& page) const
     {
@@ -53,11 +38,6 @@ protected:
             if (label->isVisible()) shown << label->text();
         return shown;
     }
-
-    ModemSetting modem;
-    ScriptedPrompt prompt;
-    WizardDb db;
-    WizardForm wizard{modem, prompt};
 };
 
 TEST_F(WizardPageTest, TheFirstPageIsTheFirstRangeHoldingTheBuildType)
