@@ -2,7 +2,7 @@
 // simulated modem's log shows the transmitter tuned, keyed at the bar's power and
 // then released, once, whichever way the test ends, also when the radio falls
 // silent mid-test; the bar, the milliwatts and the bytes in the modem agree.
-#include "ProbeRun.h"
+#include "ToolProbeRun.h"
 #include "ReplyCount.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@ namespace {
 const QStringList OpenPower = {"read", "click", "WriteTxOn", "click", "PowAdjust"};
 
 // The power test's steps among the transmit radio's frames.
-QStringList testSteps(const ProbeRun& run)
+QStringList testSteps(const ToolProbeRun& run)
 {
     QStringList steps;
     for (const QString& step : PowerSteps(run.TxFrames()))
@@ -33,7 +33,7 @@ class PowerTestProbeTest : public ::testing::TestWithParam<Way> {};
 TEST_P(PowerTestProbeTest, TheTransmitterIsReleasedOnceWhateverEndsTheTest)
 {
     const Way& way = GetParam();
-    ProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
     ASSERT_FALSE(run.Device().isEmpty());
     ASSERT_TRUE(run.Probe(OpenPower + way.steps + QStringList{"write", "dump"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
@@ -89,7 +89,7 @@ TEST(PowerTestLinkFault, EveryStopStepGoesOutAndTheUserIsTold)
     count.control.WritePower(power);
     const int silentAfter = count.RadioBytes();
 
-    ProbeRun run(QStringLiteral("lumbrel-fdx"),
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"),
                  {QStringLiteral("--fault"), QStringLiteral("radio_silence_after=%1").arg(silentAfter)});
     ASSERT_TRUE(run.Probe(OpenPower + QStringList{"click", "TestPower", "move", "Power", "300", "click", "Finish", "dump"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();

@@ -1,7 +1,7 @@
 // The RSSI calibration driven through programprobe against modemsim: the level
 // measured goes into the RSSI box and the configuration; a modem that falls
 // silent mid-way ends in the library's message with the program still running.
-#include "ProbeRun.h"
+#include "ToolProbeRun.h"
 #include "ReplyCount.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,7 @@ namespace {
 
 const QStringList Calibrate = {"read", "click", "WriteTxOn", "click", "AutoRSSI"};
 
-int samples(const ProbeRun& run)
+int samples(const ToolProbeRun& run)
 {
     int count = 0;
     for (const QString& line : run.Log()) count += line.startsWith(QLatin1String("RA"));
@@ -19,7 +19,7 @@ int samples(const ProbeRun& run)
 
 TEST(RssiProbe, TheMeasuredLevelGoesIntoTheBoxAndTheConfiguration)
 {
-    ProbeRun run(QStringLiteral("default"));
+    ToolProbeRun run(QStringLiteral("default"));
     ASSERT_TRUE(run.Probe(Calibrate + QStringList{"show", "RSSI", "dump"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
     const QStringList boxes = run.ErrLines("MSGBOX");
@@ -46,7 +46,7 @@ TEST(RssiProbe, AModemLostMidWayEndsInTheLibrarysMessageAndTheProgramRunsOn)
     const int calibration = count.ModemBytes() - read;
     ASSERT_GT(calibration, 0);
 
-    ProbeRun run(QStringLiteral("default"),
+    ToolProbeRun run(QStringLiteral("default"),
                  {QStringLiteral("--fault"), QStringLiteral("silence_after=%1").arg(read + calibration / 2)});
     ASSERT_TRUE(run.Probe(Calibrate + QStringList{"dump", "show", "MainForm"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();

@@ -2,7 +2,7 @@
 // page by the modem's build type, a page leading to another, the graphical check
 // box choosing the preset, the preset in the configuration; and the harness's
 // refusal of controls that are not there to use.
-#include "ProbeRun.h"
+#include "ToolProbeRun.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 
 TEST(WizardProbe, AWalkThroughThePagesAppliesTheChosenPreset)
 {
-    ProbeRun run(QStringLiteral("moskar-fdx"));
+    ToolProbeRun run(QStringLiteral("moskar-fdx"));
     ASSERT_TRUE(run.Probe({"read", "wizard", "show", "WizardForm", "click", "ButtonArray(1)", "show", "WizardForm",
                            "click", "CheckBoxGraph", "click", "ButtonArray(1)", "dump"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
@@ -36,7 +36,7 @@ TEST(WizardProbe, AWalkThroughThePagesAppliesTheChosenPreset)
 
 TEST(WizardProbe, AnElementThePageDoesNotUseCannotBeClicked)
 {
-    ProbeRun run(QStringLiteral("default"));
+    ToolProbeRun run(QStringLiteral("default"));
     ASSERT_TRUE(run.Probe({"read", "wizard", "click", "ButtonArray(6)"}));
     EXPECT_EQ(run.ExitCode(), 2);
     EXPECT_TRUE(run.Err().contains("ButtonArray(6)")) << run.Err().toStdString();
@@ -44,7 +44,7 @@ TEST(WizardProbe, AnElementThePageDoesNotUseCannotBeClicked)
 
 TEST(WizardProbe, MoveNeedsASliderOrScrollBar)
 {
-    ProbeRun run(QStringLiteral("default"));
+    ToolProbeRun run(QStringLiteral("default"));
     ASSERT_TRUE(run.Probe({"move", "TransFreq", "3"}));
     EXPECT_EQ(run.ExitCode(), 2);
     EXPECT_TRUE(run.Err().contains("no such slider or scroll bar TransFreq")) << run.Err().toStdString();

@@ -14,10 +14,10 @@
 // The simulated modem on its own pseudo-terminal, with its command log and the
 // memory dump it writes when it stops, and the programprobe harness run against
 // it with user settings of its own.
-class ProbeRun {
+class ToolProbeRun {
 public:
     // The profile of sim/profiles (name without ".profile") and modemsim's other arguments.
-    explicit ProbeRun(const QString& profile, const QStringList& simArguments = {});
+    explicit ToolProbeRun(const QString& profile, const QStringList& simArguments = {});
 
     QString Device() const { return sim_.DevicePath(); }
 

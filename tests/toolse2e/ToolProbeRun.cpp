@@ -1,4 +1,4 @@
-#include "ProbeRun.h"
+#include "ToolProbeRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,25 +17,25 @@ QStringList simArgs(const QTemporaryDir& dir, const QString& profile, const QStr
 
 }  // namespace
 
-ProbeRun::ProbeRun(const QString& profile, const QStringList& simArguments)
+ToolProbeRun::ToolProbeRun(const QString& profile, const QStringList& simArguments)
     : sim_(simArgs(dir_, profile, simArguments))
 {
 }
 
-bool ProbeRun::Probe(const QStringList& steps)
+bool ToolProbeRun::Probe(const QStringList& steps)
 {
     result_ = probe_.Run(QStringList{QStringLiteral("port"), Device()} + steps);
     return result_.ended;
 }
 
-QStringList ProbeRun::Log() const
+QStringList ToolProbeRun::Log() const
 {
     QFile file(dir_.filePath(QStringLiteral("sim.log")));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromLatin1(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-std::vector<std::vector<uint8_t>> ProbeRun::TxFrames() const
+std::vector<std::vector<uint8_t>> ToolProbeRun::TxFrames() const
 {
     std::vector<std::vector<uint8_t>> frames;
     const QString prefix = QStringLiteral("radio.tx ");
@@ -49,7 +49,7 @@ std::vector<std::vector<uint8_t>> ProbeRun::TxFrames() const
     return frames;
 }
 
-SimProfile ProbeRun::Stop()
+SimProfile ToolProbeRun::Stop()
 {
     sim_.Stop();
     return SimProfile::Load(dir_.filePath(QStringLiteral("sim.dump")).toStdString());
