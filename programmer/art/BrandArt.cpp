@@ -1,6 +1,7 @@
 #include "BrandArt.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -56,9 +57,13 @@ QPixmap BrandArt::SplashPicture(int branding)
     drawMast(p, 390, 40, 230, QColor(255, 255, 255, 220));
 
     p.setPen(Qt::white);
+    // The title keeps clear of the mast whatever the system's font.
+    const QString name = QStringLiteral("Halvex Programmer");
     QFont title(QStringLiteral("Sans"), 26, QFont::Bold);
+    while (title.pointSize() > 12 && QFontMetrics(title).horizontalAdvance(name) > 300)
+        title.setPointSize(title.pointSize() - 1);
     p.setFont(title);
-    p.drawText(QRectF(28, 70, 330, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Halvex Programmer"));
+    p.drawText(QRectF(28, 70, 310, 50), Qt::AlignLeft | Qt::AlignVCenter, name);
     QFont sub(QStringLiteral("Sans"), 12);
     p.setFont(sub);
     p.drawText(QRectF(30, 122, 330, 24), Qt::AlignLeft | Qt::AlignVCenter,
