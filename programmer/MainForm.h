@@ -150,7 +150,6 @@ public:
     bool Ended() const { return ended_; }
     // A database, file or control error, shown under "Error Occured".
     void ShowError(const RuntimeError& error);
-    Clock& ProgramClock() const { return *clock_; }
 
     // Controls, named as the window's designer named them.
     VellModem* VellModem1;
@@ -253,6 +252,10 @@ private:
     void PackDef_Click(bool portB, int preset);
     void PackCustom_Click(bool portB);
     void Hand_Click(bool portB, int16_t handShake);
+    // The current Modem row's character format and packet preset columns of a port.
+    int16_t charFormatField(bool portB, const char* name, int format) const;
+    int16_t packetPresetField(bool portB, int preset) const;
+    bool customAllowed(bool portB) const;
     PortSetting& port(bool portB) { return portB ? CurrentModem.PortB : CurrentModem.PortA; }
 
     // Reading and writing (MainFormModem.cpp).

@@ -3,7 +3,6 @@
 
 #include "DataControl.h"
 #include "DisplayFormat.h"
-#include "FieldValue.h"
 #include "ModemQueries.h"
 #include "NumericBox.h"
 #include "RuntimeError.h"
@@ -148,11 +147,7 @@ void MainForm::showDefaultFormats()
     for (const Test& test : {Test{false, 1, ACharDef1}, Test{false, 2, ACharDef2}, Test{true, 1, BCharDef1},
                              Test{true, 2, BCharDef2}}) {
         const PortSetting& p = port(test.portB);
-        const QString prefix = (test.portB ? QStringLiteral("BCommDef") : QStringLiteral("ACommDef"));
-        const QString suffix = QString::number(test.format);
-        auto column = [&](const char* name) {
-            return FieldValue::ToInt16(ModemData->Field(prefix + QLatin1String(name) + suffix));
-        };
+        auto column = [&](const char* name) { return charFormatField(test.portB, name, test.format); };
         if (p.StopBit != column("Stop") || p.CommSpeed != column("Speed") || p.DataBit != column("Data") ||
             p.Parity != column("Parity"))
             continue;
@@ -167,10 +162,8 @@ void MainForm::showPacketPresets()
         PortSetting& p = port(portB);
         p.Packet = MatchPacket(p);
         if (!ModemData->HasRecords()) continue;
-        const QString prefix = portB ? QStringLiteral("BPackDefSetting") : QStringLiteral("APackDefSetting");
-        if (p.Packet == FieldValue::ToInt16(ModemData->Field(prefix + QLatin1Char('1'))))
-            (portB ? BPackDef1 : APackDef1)->setChecked(true);
-        if (p.Packet == FieldValue::ToInt16(ModemData->Field(prefix + QLatin1Char('2'))))
+        if (p.Packet == packetPresetField(portB, 1)) (portB ? BPackDef1 : APackDef1)->setChecked(true);
+        if (p.Packet == packetPresetField(portB, 2))
             (portB ? BPackDef2 : APackDef2)->setChecked(true);
     }
 }

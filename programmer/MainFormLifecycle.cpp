@@ -67,7 +67,8 @@ void MainForm::Form_Load()
         const QString path = PortMap::DevicePath(n);
         Menu_Comm[n]->setText(path.isEmpty() ? QStringLiteral("Com Port %1").arg(n)
                                              : QStringLiteral("Com Port %1\t%2").arg(n).arg(path));
-        if (TestCommPort(n)) {
+        TestPort->SetDevicePath(path);
+        if (!path.isEmpty() && TestCommPort(n)) {
             Menu_Comm[n]->setVisible(true);
             found = true;
         }
@@ -86,7 +87,6 @@ bool MainForm::TestCommPort(int n)
 {
     try {
         TestPort->setCommPort(n);
-        TestPort->SetDevicePath(QString());
         TestPort->setPortOpen(true);
         TestPort->setPortOpen(false);
         return true;

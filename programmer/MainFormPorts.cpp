@@ -11,16 +11,32 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+int16_t MainForm::charFormatField(bool portB, const char* name, int format) const
+{
+    const QString column = (portB ? QStringLiteral("BCommDef") : QStringLiteral("ACommDef")) + QLatin1String(name) +
+                           QString::number(format);
+    return FieldValue::ToInt16(ModemData->Field(column));
+}
+
+int16_t MainForm::packetPresetField(bool portB, int preset) const
+{
+    const QString column = (portB ? QStringLiteral("BPackDefSetting") : QStringLiteral("APackDefSetting")) +
+                           QString::number(preset);
+    return FieldValue::ToInt16(ModemData->Field(column));
+}
+
+bool MainForm::customAllowed(bool portB) const
+{
+    // Nothing to customise before a configuration is loaded; port B only while it is on.
+    return VellModem1->Working() && (!portB || CurrentModem.PortBEnabled);
+}
+
 void MainForm::CharDef_Click(bool portB, int preset)
 {
     Backup();
     (portB ? BChangeChar : AChangeChar)->setEnabled((portB ? BCharCustom : ACharCustom)->isChecked());
     try {
-        const QString prefix = portB ? QStringLiteral("BCommDef") : QStringLiteral("ACommDef");
-        const QString suffix = QString::number(preset);
-        auto column = [&](const char* name) {
-            return FieldValue::ToInt16(ModemData->Field(prefix + QLatin1String(name) + suffix));
-        };
+        auto column = [&](const char* name) { return charFormatField(portB, name, preset); };
         PortSetting& p = port(portB);
         p.CommSpeed = column("Speed");
         p.DataBit = column("Data");
@@ -34,8 +50,7 @@ void MainForm::CharDef_Click(bool portB, int preset)
 
 void MainForm::CharCustom_Click(bool portB)
 {
-    const bool open = portB ? CurrentModem.PortBEnabled && VellModem1->Working() : VellModem1->Working();
-    if (!open) return;
+    if (!customAllowed(portB)) return;
     Backup();
     (portB ? BChangeChar : AChangeChar)->setEnabled((portB ? BCharCustom : ACharCustom)->isChecked());
     if (!SettingPage) ChangeChar_Click(portB);
@@ -47,10 +62,8 @@ void MainForm::PackDef_Click(bool portB, int preset)
     Backup();
     (portB ? BChangePack : AChangePack)->setEnabled((portB ? BPackCustom : APackCustom)->isChecked());
     try {
-        const QString column = (portB ? QStringLiteral("BPackDefSetting") : QStringLiteral("APackDefSetting")) +
-                               QString::number(preset);
         PortSetting& p = port(portB);
-        p.Packet = FieldValue::ToInt16(ModemData->Field(column));
+        p.Packet = packetPresetField(portB, preset);
         SetPacket(p, p.Packet);
     } catch (const RuntimeError& error) {
         ShowError(error);
@@ -60,8 +73,7 @@ void MainForm::PackDef_Click(bool portB, int preset)
 
 void MainForm::PackCustom_Click(bool portB)
 {
-    const bool open = portB ? CurrentModem.PortBEnabled && VellModem1->Working() : VellModem1->Working();
-    if (!open) return;
+    if (!customAllowed(portB)) return;
     Backup();
     (portB ? BChangePack : AChangePack)->setEnabled((portB ? BPackCustom : APackCustom)->isChecked());
     if (!SettingPage) ChangePack_Click(portB);
