@@ -401,7 +401,7 @@ QWidget* MainForm::buildModemRow()
     auto* sup = new QGridLayout(Frame20);
     sup->setContentsMargins(8, 4, 8, 4);
     sup->setVerticalSpacing(1);
-    SupOff = named<QRadioButton>(QStringLiteral("SupOff"), QStringLiteral("Signalling and Supervision"), Frame20);
+    SupOff = named<QRadioButton>(QStringLiteral("SupOff"), QStringLiteral("Off"), Frame20);
     SupEndToEnd = named<QCheckBox>(QStringLiteral("SupEndToEnd"), QStringLiteral("End To End Signalling"), Frame20);
     SupRSSI = named<QCheckBox>(QStringLiteral("SupRSSI"), QStringLiteral("RSSI Coll. Avoidance"), Frame20);
     SupCA = named<QRadioButton>(QStringLiteral("SupCA"), QStringLiteral("Collision Avoidance"), Frame20);

@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -35,6 +37,44 @@ protected:
     // Closes whatever dialog opened with its Finish button.
     static void Finish(QWidget* dialog) { dialog->findChild<QPushButton*>(QStringLiteral("Finish"))->click(); }
 };
+
+// The captions a technician finds the system parameters by, as the window is
+// built and after a read has filled it.
+TEST_F(MainFormSystemTest, TheSystemControlsCarryTheirCaptions)
+{
+    const struct {
+        const char* name;
+        const char* caption;
+    } controls[] = {
+        {"CPTTData", "Auto PTT On Data Only"},
+        {"CPTTRTS", "PTT From RTS Signal"},
+        {"EnablePortB", "Enabled"},
+        {"Frame22", "Stream Address Codes"},
+        {"Label27", "SID Codes"},
+        {"SIDON", "On"},
+        {"SIDOFF", "Off"},
+        {"SIDEdit", "Edit SID"},
+        {"Frame20", "Supervisory Functions"},
+        {"SupOff", "Off"},
+        {"SupCA", "Collision Avoidance"},
+        {"SupEndToEnd", "End To End Signalling"},
+        {"SupRSSI", "RSSI Coll. Avoidance"},
+        {"PowAdjust", "Adjust"},
+        {"WriteTxOn", "Yes"},
+        {"WriteTxOff", "No"},
+    };
+    auto caption = [this](const char* name) {
+        QWidget* w = form->findChild<QWidget*>(QLatin1String(name));
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+        if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+        return QStringLiteral("<no such control>");
+    };
+    for (bool read : {false, true}) {
+        if (read) ReadModem();
+        for (const auto& c : controls) EXPECT_EQ(caption(c.name), QLatin1String(c.caption)) << c.name << (read ? " after a read" : "");
+    }
+}
 
 TEST_F(MainFormSystemTest, SimpleSettersWriteTheirMembersOrAreRolledBack)
 {
