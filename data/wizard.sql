@@ -20,7 +20,9 @@ CREATE TABLE startuppage (
 INSERT INTO startuppage (lowertype, hightype, StartUpPage) VALUES
     (6, 7, 10),     -- built-in 900 MHz radio
     (10, 19, 20),   -- external 900 MHz radios
+    (20, 29, 50),   -- external 900 MHz narrow-band radios
     (30, 49, 30),   -- external 450 MHz radios
+    (50, 59, 60),   -- external 400 MHz narrow-band radios
     (60, 69, 40);   -- external 200 MHz radios
 
 -- One row per page: the window's caption and its outer size in twips.
@@ -39,7 +41,11 @@ INSERT INTO pages (pageid, Title, height, width) VALUES
     (30, 'Setup Wizard - 450 MHz Radio Modem', 5400, 7200),
     (31, 'Setup Wizard - 450 MHz Radio Modem: Multi-Drop Network', 5400, 7200),
     (40, 'Setup Wizard - 200 MHz Radio Modem', 5400, 7200),
-    (41, 'Setup Wizard - 200 MHz Radio Modem: Multi-Drop Network', 5400, 7200);
+    (41, 'Setup Wizard - 200 MHz Radio Modem: Multi-Drop Network', 5400, 7200),
+    (50, 'Setup Wizard - 900 MHz Narrow-Band Radio Modem', 5400, 7200),
+    (51, 'Setup Wizard - 900 MHz Narrow-Band Radio Modem: Multi-Drop Network', 5400, 7200),
+    (60, 'Setup Wizard - 400 MHz Narrow-Band Radio Modem', 5400, 7200),
+    (61, 'Setup Wizard - 400 MHz Narrow-Band Radio Modem: Multi-Drop Network', 5400, 7200);
 
 -- The items of the pages, placed in ItemID order. TypeOfItem: 0 button, 1 picture,
 -- 2 label, 3 check box. Positions and sizes in twips (15 a pixel); a negative Left
@@ -75,21 +81,27 @@ CREATE TABLE item (
 -- the second chooses master or remote (the graphical check box turns RSSI collision
 -- avoidance into slotted collision avoidance), and offers a remote that repeats diagnostics on a modem that has
 -- the diagnostics processor. The family's pages and presets differ in their
--- pictures, texts and radio timings. A temporary table holds the family's values.
+-- pictures, texts, radio timings and port speed. A temporary table holds the family's values.
 CREATE TEMP TABLE family (
     digit     INTEGER,   -- hundreds of the family's SetIDs, tens of its pages
     name      TEXT,
     picture   TEXT,
     txdelay   INTEGER,   -- transmitter lead-in, ms
     rssi      INTEGER,   -- minimum receive signal, dBm
-    ptt       INTEGER    -- PTT time-out, s
+    ptt       INTEGER,   -- PTT time-out, s
+    speed     INTEGER    -- both ports' speed code: 4 9600, 3 4800
 );
 
+-- The narrow-band models (6.25 kHz channels) carry half the data of the others:
+-- their ports run at 4800, as they are delivered, and a message keeps the
+-- transmitter on twice as long; their narrower receivers hear weaker signals.
 INSERT INTO family VALUES
-    (1, 'built-in radio modem',  'WizardArt/builtin.png', 10, -105, 30),
-    (2, '900 MHz radio modem',   'WizardArt/band900.png', 20, -108, 30),
-    (3, '450 MHz radio modem',   'WizardArt/band450.png', 20, -110, 30),
-    (4, '200 MHz radio modem',   'WizardArt/band200.png', 40, -112, 60);
+    (1, 'built-in radio modem',  'WizardArt/builtin.png', 10, -105, 30, 4),
+    (2, '900 MHz radio modem',   'WizardArt/band900.png', 20, -108, 30, 4),
+    (3, '450 MHz radio modem',   'WizardArt/band450.png', 20, -110, 30, 4),
+    (4, '200 MHz radio modem',   'WizardArt/band200.png', 40, -112, 60, 4),
+    (5, '900 MHz narrow-band radio modem', 'WizardArt/band900nb.png', 30, -111, 60, 3),
+    (6, '400 MHz narrow-band radio modem', 'WizardArt/band400nb.png', 30, -113, 60, 3);
 
 -- The first page of each family.
 INSERT INTO item SELECT digit * 10, 1, 1, NULL, picture, 240, 240, 1440, 1440,
@@ -138,7 +150,7 @@ INSERT INTO item SELECT digit * 10 + 1, 10, 0, '< Back', NULL, -2880, -1080, 121
 INSERT INTO item SELECT digit * 10 + 1, 11, 0, 'Cancel', NULL, -1560, -1080, 1215, 375,
     'DejaVu Sans', 9, 0, NULL, 0, 3, NULL, NULL FROM family;
 
--- The presets. Codes as the configuration records hold them: speeds 4 9600; parity
+-- The presets. Codes as the configuration records hold them: speeds 3 4800, 4 9600; parity
 -- 0 none, 2 even; handshake 0 XON/XOFF, 1 none, 2 hardware; SIDType 0 user port;
 -- CAvoid bit 0 remote, 2 RSSI collision avoidance, 6 collision avoidance (a modem
 -- keeps master or remote only under a supervision mode); PTTControl 0 PTT on data. The packet
@@ -192,8 +204,8 @@ INSERT INTO use VALUES
 
 INSERT INTO WizardSetting
 SELECT family.digit * 100 + use.n,
-       4, use.aData, 1, use.aParity, use.aPacket, 2, 13, use.aMaxFrame, use.aTimer, 17, 18, 0, 0, use.aEOMEnable, 0,
-       4, 8, 1, 0, 1, 1, 13, 255, 10, 33, 34, 0, 0, 0, 0,
+       family.speed, use.aData, 1, use.aParity, use.aPacket, 2, 13, use.aMaxFrame, use.aTimer, 17, 18, 0, 0, use.aEOMEnable, 0,
+       family.speed, 8, 1, 0, 1, 1, 13, 255, 10, 33, 34, 0, 0, 0, 0,
        use.bEnabled,
        family.txdelay, 1000, family.ptt, 0,
        use.cavoid, use.sidCode, 1, 2,

@@ -47,17 +47,25 @@ void background(QPainter& p, const QSize& size)
     p.drawRoundedRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1), 6, 6);
 }
 
-// A family's picture: its mast and its band written under it.
-void band(QPainter& p, const QSize& size, const QString& text)
+// A family's picture: its mast and its band written under it, and a second,
+// smaller line under that when the family has one.
+void band(QPainter& p, const QSize& size, const QString& text, const QString& second = {})
 {
     background(p, size);
-    mast(p, size.width() / 2.0, 8, size.height() * 0.68, Navy);
+    const qreal h = size.height();
+    const qreal textTop = second.isEmpty() ? 0.7 : 0.6;
+    mast(p, size.width() / 2.0, 8, h * (textTop - 0.02), Navy);
     QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(size.height() / 7);
+    font.setPixelSize(int(h / 7));
     font.setBold(true);
     p.setFont(font);
     p.setPen(Sky);
-    p.drawText(QRectF(0, size.height() * 0.7, size.width(), size.height() * 0.28), Qt::AlignCenter, text);
+    p.drawText(QRectF(0, h * textTop, size.width(), h * 0.2), Qt::AlignCenter, text);
+    if (second.isEmpty()) return;
+    font.setPixelSize(int(h / 9));
+    p.setFont(font);
+    p.setPen(Navy);
+    p.drawText(QRectF(0, h * 0.8, size.width(), h * 0.16), Qt::AlignCenter, second);
 }
 
 // The modem with its radio inside: a case, its lights and a short antenna.
@@ -139,6 +147,10 @@ int main(int argc, char** argv)
         save(folder, QStringLiteral("band900.png"), family, [](QPainter& p, QSize s) { band(p, s, QStringLiteral("900 MHz")); }) &&
         save(folder, QStringLiteral("band450.png"), family, [](QPainter& p, QSize s) { band(p, s, QStringLiteral("450 MHz")); }) &&
         save(folder, QStringLiteral("band200.png"), family, [](QPainter& p, QSize s) { band(p, s, QStringLiteral("200 MHz")); }) &&
+        save(folder, QStringLiteral("band900nb.png"), family,
+             [](QPainter& p, QSize s) { band(p, s, QStringLiteral("900 MHz"), QStringLiteral("narrow band")); }) &&
+        save(folder, QStringLiteral("band400nb.png"), family,
+             [](QPainter& p, QSize s) { band(p, s, QStringLiteral("400 MHz"), QStringLiteral("narrow band")); }) &&
         save(folder, QStringLiteral("link.png"), button, pointToPoint) && save(folder, QStringLiteral("network.png"), button, multiDrop);
     if (!ok) {
         std::fprintf(stderr, "wizardart: the pictures cannot be written to %s\n", argv[1]);

@@ -33,6 +33,11 @@ const ByteValue bCharDef2 = portBFormat(SpeedCode1200);
 
 const char BuiltInBand[] = "The transmit freq of modem is limited to between 924 and 934";
 
+// The narrow-band models (6.25 kHz channels) are delivered at 4800; their port A
+// format 2 is 9600,N,8,1.
+const char* const NarrowFormats[] = {"4800,N,8,1", "9600,N,8,1", "4800,N,8,1", "1200,N,8,1"};
+const ByteValue narrowACharDef2 = portAFormat(SpeedCode9600);
+
 }  // namespace
 
 QString ProfileCase::ProfilePath() const
@@ -119,6 +124,18 @@ const std::vector<ProfileCase>& ProfileCases()
          {txRadio(RadioMap::Divider46, 0x8E), txRadio(RadioMap::Divider46 + 1, 0x81)},
          {"AHandNone"}, {portAFlags(0)}, {},
          "449.9875", "The transmit freq of modem is limited to between 450Mhz and 470 Mhz"},
+        // Lumbrel narrow band, 6.25 kHz channels: 416.00625 MHz is divider 66561
+        // (0x10401), bit 16 at 0x41 as before.
+        {"lumbrel-narrow", nullptr, false,
+         {"Build Type: 55", "Serial Number: 554022", "Modem Firmware Rev.: 3.1", "TX Radio Firmware Rev.: 1.4",
+          "RX Radio Firmware Rev.: 1.4"},
+         "Modem is 9600 Full Duplex", "TX Radio Type: 55", "RX Radio Type: 55", "455013", "455014",
+         "415.00000", "420.00000", true, true, true, "Adjust", true,
+         "TransFreq", "416.00625", "416.00625",
+         {txRadio(RadioMap::Divider44, 0x04), txRadio(RadioMap::Divider44 + 1, 0x01), txRadio(RadioMap::Divider46, 0x04),
+          txRadio(RadioMap::Divider46 + 1, 0x01)},
+         {"BCharDef2", "AHandXON"}, {bCharDef2, portAFlags(PortFlag::Hardware | PortFlag::XonXoff)}, {},
+         "480", "The transmit freq of modem is limited to between 403Mhz and 430 Mhz", NarrowFormats},
         // Moskar receiver, first IF 45 MHz: 931.0125 MHz is divider (931.0125 - 45) /
         // 0.0125 = 70881 (0x114E1), bits 16-17 at 0x41.
         {"moskar-fdx", "moskar-fdx", false,
@@ -130,6 +147,17 @@ const std::vector<ProfileCase>& ProfileCases()
          {rxRadio(RadioMap::HighBits, 0x01), rxRadio(RadioMap::Divider42, 0x14), rxRadio(RadioMap::Divider42 + 1, 0xE1)},
          {"ACharDef2", "BPackDef2"}, {aCharDef2, portBFlags(PortFlag::EomEnable)}, {},
          "999", "The transmit freq of modem is limited to between 928Mhz and 960 Mhz"},
+        // Moskar narrow band: 898.00625 MHz is divider (898.00625 - 45) / 0.00625 =
+        // 136481 (0x21521), bits 16-17 at 0x41.
+        {"moskar-narrow", nullptr, false,
+         {"Build Type: 25", "Serial Number: 252014", "Modem Firmware Rev.: 3.1", "TX Radio Firmware Rev.: 2.3",
+          "RX Radio Firmware Rev.: 2.3"},
+         "Modem is 9600 Full Duplex", "TX Radio Type: 25", "RX Radio Type: 25", "325001", "325002",
+         "899.00000", "897.00000", true, true, true, "Adjust", true,
+         "RXFreq", "898.00625", "898.00625",
+         {rxRadio(RadioMap::HighBits, 0x02), rxRadio(RadioMap::Divider42, 0x15), rxRadio(RadioMap::Divider42 + 1, 0x21)},
+         {"ACharDef2", "BPackDef2"}, {narrowACharDef2, portBFlags(PortFlag::EomEnable)}, {},
+         "999", "The transmit freq of modem is limited to between 896Mhz and 902 Mhz", NarrowFormats},
         // Rudvik receiver, first IF 21.4 MHz: 218.0125 MHz is N = (218.0125 - 21.4) /
         // 0.0125 = 15729 = 64 x 245 + 49. No trim: both trim buttons only view.
         {"rudvik-fdx", "rudvik-fdx", false,

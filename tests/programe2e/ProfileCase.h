@@ -42,6 +42,10 @@ struct ProfileCase {
     const char* outOfBand;
     const char* refusal;
 
+    // The captions of the model's port formats (ADefLabel1, ADefLabel2, BDefLabel1,
+    // BDefLabel2); null for those of the 12.5 kHz models.
+    const char* const* formatCaptions = nullptr;
+
     QString ProfilePath() const;
     QString ExpectedReadPath() const;
 };

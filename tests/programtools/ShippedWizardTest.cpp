@@ -181,6 +181,20 @@ TEST_F(ShippedWizardTest, EveryOfferedPresetComesBackFromItsModels)
     }
 }
 
+// Every model the control reads has its wizard; only the default modem, shown
+// before any is read, has none.
+TEST_F(ShippedWizardTest, EveryModelButTheDefaultHasAFirstPage)
+{
+    ModemDefaults tables{QStringLiteral(MODEM_DATABASE_PATH)};
+    const QList<ModemDefaults::Row> models = tables.Rows();
+    ASSERT_FALSE(models.isEmpty());
+    for (const ModemDefaults::Row& model : models) {
+        if (model.ModemID == 0) continue;
+        for (int type = model.TypeNolower; type <= model.typenoupper; ++type)
+            EXPECT_NO_THROW(data.StartUpPage(int16_t(type))) << "build type " << type;
+    }
+}
+
 // Each range of first pages lies inside one row of the modem models and one of
 // the radio types, and holds a simulated modem, so the presets checked above are
 // checked for every build type that reaches them.
@@ -220,7 +234,7 @@ TEST_F(ShippedWizardTest, EachFamilyHasChoicesAPathAndItsPictures)
         const int16_t first = data.StartUpPage(Read(profile).ModemType);
         families.emplace(first, offerFrom(data, first));
     }
-    ASSERT_GE(families.size(), 4u) << "built-in, 900, 450 and 200 MHz";
+    ASSERT_GE(families.size(), 6u) << "built-in, 900, 450 and 200 MHz, and the two narrow bands";
     const QDir folder = QFileInfo(Shipped).absoluteDir();
     for (const auto& [first, offer] : families) {
         SCOPED_TRACE(testing::Message() << "first page " << first);

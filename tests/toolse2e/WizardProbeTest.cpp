@@ -34,6 +34,32 @@ TEST(WizardProbe, AWalkThroughThePagesAppliesTheChosenPreset)
     EXPECT_EQ(run.Value("TXRadio.TXFreq"), "952") << "frequencies untouched";
 }
 
+// A narrow-band model has pages and presets of its own: its ports at the speed it
+// is delivered with.
+TEST(WizardProbe, ANarrowBandModemTakesItsOwnPreset)
+{
+    ToolProbeRun run(QStringLiteral("moskar-narrow"));
+    ASSERT_TRUE(run.Probe({"read", "wizard", "show", "WizardForm", "click", "CheckBoxText", "click", "ButtonArray(0)",
+                           "dump"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_TRUE(run.Out().contains("WizardForm=Setup Wizard - 900 MHz Narrow-Band Radio Modem\n"));
+    EXPECT_TRUE(run.Out().contains("LabelArray(0)=How will this 900 MHz narrow-band radio modem be used?\n"));
+    EXPECT_EQ(run.ErrLines("CLOSED"), QStringList{"CLOSED WizardForm"});
+    const QStringList boxes = run.ErrLines("MSGBOX");
+    ASSERT_EQ(boxes.size(), 1) << run.Err().toStdString();
+    EXPECT_TRUE(boxes[0].contains("text=Wizard will not change Tx and Rx frequencies"));
+    // Preset 502: a point to point link with a second device on port B, both at 4800.
+    for (const char* port : {"PortA", "PortB"}) {
+        EXPECT_EQ(run.Value(QStringLiteral("%1.CommSpeed").arg(QLatin1String(port))), "3") << port;
+        EXPECT_EQ(run.Value(QStringLiteral("%1.DataBit").arg(QLatin1String(port))), "8") << port;
+    }
+    EXPECT_EQ(run.Value("PortBEnabled"), "True");
+    EXPECT_EQ(run.Value("SIDCode"), "True");
+    EXPECT_EQ(run.Value("PTTTimeout"), "60");
+    EXPECT_EQ(run.Value("TXRadio.TXDelay"), "30");
+    EXPECT_EQ(run.Value("TXRadio.TXFreq"), "899") << "frequencies untouched";
+}
+
 TEST(WizardProbe, AnElementThePageDoesNotUseCannotBeClicked)
 {
     ToolProbeRun run(QStringLiteral("default"));
