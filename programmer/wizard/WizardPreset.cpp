@@ -70,12 +70,16 @@ void WizardPreset::ApplyTo(ModemSetting& modem) const
     modem.PTTControl = PTTControl;
     modem.CAvoid = CAvoid;
     modem.SIDCode = SIDCode;
-    modem.DiagSID1 = DiagSID1;
-    modem.DiagSID2 = DiagSID2;
+    // Write-protected diagnostics are never written: a preset's values there would
+    // be shown and saved while the modem keeps its own.
+    if (modem.DiagsEditable) {
+        modem.DiagSID1 = DiagSID1;
+        modem.DiagSID2 = DiagSID2;
+        modem.DiagRepeat = DiagRepeat;
+    }
     modem.NoOfSlot = NoOfSlot;
     modem.TimePerSlot = TimePerSlot;
     modem.TryBeforeTX = TryBeforeTX;
-    modem.DiagRepeat = DiagRepeat;
     modem.RSSI = RSSI;
     // The choice is the user's to make again: the records keep no half of it.
     modem.WriteTxPwr = false;

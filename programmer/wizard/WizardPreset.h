@@ -18,8 +18,9 @@ public:
     static WizardPreset Read(Database& db, int16_t setId);
 
     // Stores the preset in the configuration. Frequencies, trims, power, the receive
-    // radio and the modem's identity and build stay as they were; the transmitter
-    // power and receive mute settings are marked as not to be written.
+    // radio and the modem's identity and build stay as they were, and so do the
+    // diagnostics settings of a modem that does not let them be edited; the
+    // transmitter power and receive mute settings are marked as not to be written.
     void ApplyTo(ModemSetting& modem) const;
 
     PortSetting PortA;
