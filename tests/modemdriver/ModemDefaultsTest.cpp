@@ -225,13 +225,14 @@ TEST_F(ModemDefaultsTest, AModemAsDeliveredShowsItsDefaultsChosen)
                      packet(row.BPack, s.PortB)};
     };
 
-    // Every profile holds the ports as delivered: 9600,N,8,1, timer 10, frame 255, CR
-    // not used. A profile added later needs its line here.
+    // Every profile holds the ports as delivered: 9600,N,8,1 (4800,N,8,1 on the
+    // narrow-band models), timer 10, frame 255, CR not used. A profile added later
+    // needs its line here.
     const QMap<QString, Shown> expected = {
-        {"builtin-high", {1, 1, 1, 1}}, {"builtin-low", {1, 1, 1, 1}},  {"default", {1, 1, 1, 1}},
-        {"firmware-32", {1, 1, 1, 1}},  {"lumbrel-fdx", {1, 1, 1, 1}},  {"lumbrel-hdx", {1, 1, 1, 1}},
-        {"moskar-fdx", {1, 1, 1, 1}},   {"old-firmware", {1, 1, 1, 1}}, {"rudvik-fdx", {1, 1, 1, 1}},
-        {"starts-off", {1, 1, 1, 1}},
+        {"builtin-high", {1, 1, 1, 1}},   {"builtin-low", {1, 1, 1, 1}},  {"default", {1, 1, 1, 1}},
+        {"firmware-32", {1, 1, 1, 1}},    {"lumbrel-fdx", {1, 1, 1, 1}},  {"lumbrel-hdx", {1, 1, 1, 1}},
+        {"lumbrel-narrow", {1, 1, 1, 1}}, {"moskar-fdx", {1, 1, 1, 1}},   {"moskar-narrow", {1, 1, 1, 1}},
+        {"old-firmware", {1, 1, 1, 1}},   {"rudvik-fdx", {1, 1, 1, 1}},   {"starts-off", {1, 1, 1, 1}},
     };
     EXPECT_EQ(QStringList(expected.keys()), profiles);
     for (const QString& profile : profiles) {
