@@ -170,7 +170,6 @@ void MainForm::buildStatusBar()
         StatusBar1[i] = label(QStringLiteral("StatusBar1(%1)").arg(i), QString(), bar);
         StatusBar1[i]->setFrameShape(QFrame::StyledPanel);
         StatusBar1[i]->setFrameShadow(QFrame::Sunken);
-        StatusBar1[i]->setMinimumWidth(60);
         bar->addWidget(StatusBar1[i], stretch[i]);
     }
 }
