@@ -5,6 +5,7 @@
 #include "PrintSheet.h"
 #include "QtPrinters.h"
 #include "RaisedError.h"
+#include "ShownAsText.h"
 #include "StartModule.h"
 
 #include <QFile>
@@ -377,3 +378,17 @@ INSTANTIATE_TEST_SUITE_P(Sheets, PrintSetFitTest, ::testing::Combine(::testing::
                          [](const auto& info) {
                              return std::string(std::get<0>(info.param).name) + "On" + std::get<1>(info.param).name;
                          });
+
+TEST_F(PrintSetTest, MarkupInTheDataIsPrintedAsItsCharacters)
+{
+    ModemSetting m = externalRadios();
+    m.SerialNo = QStringLiteral("<b>654321</b>");
+    m.TXRadio.Firmware = QStringLiteral("<i>2.1</i>");
+    m.RXRadio.SerialNo = QStringLiteral("<img src=\"x.png\">");
+    sheet.Fill(PrintSheet(m, {}, {}));
+    for (const QLabel* l : sheet.findChildren<QLabel*>()) EXPECT_TRUE(ShownAsText(l)) << l->objectName().toStdString();
+
+    const QString all = printed().AllText();
+    for (const char* text : {"Serial Number: <b>654321</b>", "TX Radio Firmware Rev.: <i>2.1</i>", "<img src=\"x.png\">"})
+        EXPECT_TRUE(all.contains(QString::fromLatin1(text))) << text << " in " << all.toStdString();
+}
