@@ -17,6 +17,8 @@ QLabel* namedLabel(const QString& name, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
+    // The database's texts are shown as they are, never as markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -35,7 +35,10 @@ T* named(const QString& name, const QString& text, QWidget* parent)
 
 QLabel* label(const QString& name, const QString& text, QWidget* parent)
 {
-    return named<QLabel>(name, text, parent);
+    QLabel* l = named<QLabel>(name, text, parent);
+    // Texts from files, databases and modems are shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
+    return l;
 }
 
 QGroupBox* frame(const QString& name, const QString& caption, QWidget* parent)
@@ -170,7 +173,6 @@ void MainForm::buildStatusBar()
         StatusBar1[i] = label(QStringLiteral("StatusBar1(%1)").arg(i), QString(), bar);
         StatusBar1[i]->setFrameShape(QFrame::StyledPanel);
         StatusBar1[i]->setFrameShadow(QFrame::Sunken);
-        StatusBar1[i]->setMinimumWidth(60);
         bar->addWidget(StatusBar1[i], stretch[i]);
     }
 }

@@ -9,6 +9,8 @@ MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgB
     // Line breaks come as CR, LF or both.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    // Messages carry file names and modem replies: shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setText(shown);
     switch (icon) {
     case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;

@@ -39,9 +39,11 @@ FreqTrim::FreqTrim(QWidget* parent) : QDialog(parent)
     TrimBar->setTracking(false);
     TrimLabel = new QLabel(this);
     TrimLabel->setObjectName(QStringLiteral("TrimLabel"));
+    TrimLabel->setTextFormat(Qt::PlainText);
     TrimLabel->setAlignment(Qt::AlignCenter);
     Label1 = new QLabel(QStringLiteral("For Accurate Frequency Trim, Confirm With RF Test Instrument"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setWordWrap(true);
     Finish = new QPushButton(QStringLiteral("Finish"), this);

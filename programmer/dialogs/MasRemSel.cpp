@@ -40,6 +40,7 @@ MasRemSel::MasRemSel(MainForm& mainForm)
     Label1 = new QLabel(QStringLiteral("Note: For half duplex and simplex systems all units should be set as \"Remote\"."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setGeometry(8, 128, Width - 24, 40);
 

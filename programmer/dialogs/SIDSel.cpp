@@ -39,6 +39,8 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent)
 {
     auto* l = new QLabel(text, parent);
     l->setObjectName(name);
+    // Texts from files, databases and modems are shown as they are, never as markup.
+    l->setTextFormat(Qt::PlainText);
     return l;
 }
 

@@ -6,6 +6,7 @@
 #include "StartModule.h"
 
 #include <QLabel>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -17,7 +18,6 @@ constexpr int TwipsPerPixel = 15;
 constexpr int LogoTop = 240;
 constexpr int LogoLeft = 360;
 constexpr int LogoSide = 1080;
-constexpr int LabelHeight = 240;
 const char* const FontFamily = "Sans Serif";
 
 // The labels' texts break lines at a carriage return, as the sheet writes them.
@@ -112,22 +112,15 @@ QLabel* PrintSet::place(const QString& name, const QString& text, int top, int l
 {
     auto* label = new QLabel(text, this);
     label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
     QFont font(QString::fromLatin1(FontFamily));
     font.setPointSize(points);
     font.setBold(bold);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     label->move(left / TwipsPerPixel, top / TwipsPerPixel);
-    fit(label);
+    label->adjustSize();
     return label;
-}
-
-void PrintSet::fit(QLabel* label)
-{
-    const QPoint at = TwipsPosition(label);
-    label->setFixedWidth((RightEdge - at.x()) / TwipsPerPixel);
-    label->setFixedHeight(std::max(LabelHeight / TwipsPerPixel, label->heightForWidth(label->width())));
 }
 
 void PrintSet::Form_Load()
@@ -147,14 +140,30 @@ void PrintSet::Fill(const PrintSheet& sheet)
         if (!label) continue;
         label->setText(shown(filled.Text));
         label->setVisible(filled.Visible);
-        fit(label);
+        label->adjustSize();
     }
 }
 
 QPoint PrintSet::TwipsPosition(const QWidget* label) { return label->pos() * TwipsPerPixel; }
 
+PrintSet::Placement PrintSet::Fit(const QRectF& content, const QRectF& printable)
+{
+    Placement placed;
+    placed.Scale = std::min({1.0, printable.width() / content.width(), printable.height() / content.height()});
+    placed.Origin = QPointF(PageOffset, PageOffset);
+    auto within = [&](qreal& origin, qreal low, qreal high, qreal from, qreal to) {
+        if (origin + placed.Scale * high > to) origin = to - placed.Scale * high;
+        if (origin + placed.Scale * low < from) origin = from - placed.Scale * low;
+    };
+    within(placed.Origin.rx(), content.left(), content.right(), printable.left(), printable.right());
+    within(placed.Origin.ry(), content.top(), content.bottom(), printable.top(), printable.bottom());
+    return placed;
+}
+
 void PrintSet::PrintTo(QPrinter& printer) const
 {
+    // The margins the printer and the user ask for, read before the sheet takes the full page.
+    const QPageLayout layout = printer.pageLayout();
     printer.setFullPage(true);
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -162,25 +171,49 @@ void PrintSet::PrintTo(QPrinter& printer) const
         throw RuntimeError(482, QStringLiteral("Printer error: '%1' could not be started.").arg(target));
     }
     // Twips from here on; fonts are sized in twips too (20 to the point).
-    const double scale = printer.resolution() / 1440.0;
-    painter.scale(scale, scale);
-    painter.translate(PageOffset, PageOffset);
+    const double twips = printer.resolution() / 1440.0;
+    painter.scale(twips, twips);
     painter.setPen(Qt::black);
+
+    struct Item {
+        QRectF box;
+        const QLabel* label;
+        QFont font;
+    };
+    QList<Item> items;
+    QRectF content;
     for (const QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (label->isHidden()) continue;
-        const QPoint at = TwipsPosition(label);
+        const QPointF at = TwipsPosition(label);
         if (!label->pixmap().isNull()) {
-            painter.drawPixmap(QRect(at, QSize(LogoSide, LogoSide)), label->pixmap());
+            items.append({QRectF(at, QSizeF(LogoSide, LogoSide)), label, QFont()});
+        } else {
+            if (label->text().isEmpty()) continue;
+            QFont font = label->font();
+            font.setPixelSize(qRound(label->font().pointSizeF() * 20));
+            // Letter by letter: a ligature would hide words like "Configuration" from a search.
+            font.setStyleStrategy(QFont::PreferNoShaping);
+            painter.setFont(font);
+            items.append({painter.boundingRect(QRectF(at, QSizeF()), Qt::AlignLeft | Qt::AlignTop, label->text()),
+                          label, font});
+        }
+        content = content.united(items.last().box);
+    }
+
+    const QMarginsF asked = layout.margins(QPageLayout::Point) * 20;
+    const QMarginsF margins(std::max<qreal>(asked.left(), LeastMargin), std::max<qreal>(asked.top(), LeastMargin),
+                            std::max<qreal>(asked.right(), LeastMargin), std::max<qreal>(asked.bottom(), LeastMargin));
+    const QRectF paper(QPointF(), layout.fullRect(QPageLayout::Point).size() * 20);
+    const Placement placed = Fit(content, paper.marginsRemoved(margins));
+    painter.translate(placed.Origin);
+    painter.scale(placed.Scale, placed.Scale);
+    for (const Item& item : items) {
+        if (!item.label->pixmap().isNull()) {
+            painter.drawPixmap(item.box.toRect(), item.label->pixmap());
             continue;
         }
-        if (label->text().isEmpty()) continue;
-        QFont font = label->font();
-        font.setPixelSize(qRound(label->font().pointSizeF() * 20));
-        // Letter by letter: a ligature would hide words like "Configuration" from a search.
-        font.setStyleStrategy(QFont::PreferNoShaping);
-        painter.setFont(font);
-        painter.drawText(QRect(at, QSize(RightEdge - at.x(), 9000 - at.y())),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+        painter.setFont(item.font);
+        painter.drawText(item.box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, item.label->text());
     }
     painter.end();
 }

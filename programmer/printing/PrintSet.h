@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointF>
+#include <QRectF>
 #include <QWidget>
 
 class PrintSheet;
@@ -13,8 +15,16 @@ class PrintSet : public QWidget {
 public:
     // Where the page's top left corner puts the sheet's: a quarter inch in and down.
     static constexpr int PageOffset = 360;
-    // Labels wrap at this distance from the sheet's left edge.
+    // The sheet's width as designed.
     static constexpr int RightEdge = 11520;
+    // Most printers cannot print the outer quarter inch of the paper.
+    static constexpr int LeastMargin = 360;
+
+    // How the sheet sits on the paper: page = Origin + Scale * sheet, in twips.
+    struct Placement {
+        double Scale = 1;
+        QPointF Origin;
+    };
 
     explicit PrintSet(QWidget* parent = nullptr);
 
@@ -27,11 +37,14 @@ public:
 
     // A label's top left corner in twips.
     static QPoint TwipsPosition(const QWidget* label);
+    // The sheet's texts, which cover content, at full size and PageOffset from the
+    // paper's corner where they fit in printable; else moved, and shrunk if need be,
+    // just enough to fit, their places relative to each other kept.
+    static Placement Fit(const QRectF& content, const QRectF& printable);
 
     QLabel* PicOrvaneLogo;
     QLabel* PicQuessarlogo;
 
 private:
     QLabel* place(const QString& name, const QString& text, int top, int left, int points = 9, bool bold = false);
-    void fit(QLabel* label);
 };

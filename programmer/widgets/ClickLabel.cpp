@@ -5,6 +5,7 @@
 ClickLabel::ClickLabel(const QString& name, const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setObjectName(name);
+    setTextFormat(Qt::PlainText);
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event)

@@ -65,6 +65,8 @@ WizardForm::WizardForm(ModemSetting& currentModem, Prompt& prompt, QWidget* pare
     for (int i = 0; i < Elements; ++i) {
         LabelArray[i] = new QLabel(this);
         LabelArray[i]->setObjectName(QStringLiteral("LabelArray(%1)").arg(i));
+        // The database's titles are shown as they are, never as markup.
+        LabelArray[i]->setTextFormat(Qt::PlainText);
         LabelArray[i]->setWordWrap(true);
         LabelArray[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }

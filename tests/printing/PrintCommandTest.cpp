@@ -1,10 +1,12 @@
 // The Print command through the main window.
 #include "FormFixture.h"
 #include "PdfWords.h"
+#include "ShownAsText.h"
 #include "StartModule.h"
 #include "VellModem.h"
 
 #include <QFile>
+#include <QLabel>
 
 namespace {
 
@@ -92,4 +94,30 @@ TEST_F(PrintCommandTest, WhatCannotBePrintedEndsInTheErrorBox)
         EXPECT_EQ(printer.Shown, c.dialog ? 1 : 0);
         EXPECT_TRUE(Files().isEmpty());
     }
+}
+
+TEST_F(PrintCommandTest, MarkupInAConfigurationFileIsShownAndPrintedAsItsCharacters)
+{
+    ReadModem();
+    form->CurrentModem.SerialNo = QStringLiteral("<b>123456</b>");
+    form->CurrentModem.Firmware = QStringLiteral("3.1<img src=\"x.png\">");
+    const QString file = PathIn(QStringLiteral("markup.mdb"));
+    SaveAs(file);
+    Reload();
+    Open(file);
+    ASSERT_EQ(form->CurrentModem.SerialNo, QStringLiteral("<b>123456</b>"));
+
+    for (const QLabel* panel : {form->StatusBar1[2], form->StatusBar1[3]}) {
+        SCOPED_TRACE(panel->text().toStdString());
+        EXPECT_TRUE(ShownAsText(panel));
+    }
+    EXPECT_EQ(form->StatusBar1[2]->text(), QStringLiteral("Serial Number: <b>123456</b>"));
+
+    printer.Answer(pdf);
+    form->Menu_Print_Click();
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    const PdfWords words(pdf);
+    ASSERT_TRUE(words.Error().isEmpty()) << words.Error().toStdString();
+    EXPECT_TRUE(words.AllText().contains(QStringLiteral("Serial Number: <b>123456</b>"))) << words.AllText().toStdString();
+    EXPECT_TRUE(words.AllText().contains(QStringLiteral("Rev.: 3.1<img src=\"x.png\">"))) << words.AllText().toStdString();
 }

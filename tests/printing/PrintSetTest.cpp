@@ -5,13 +5,19 @@
 #include "PrintSheet.h"
 #include "QtPrinters.h"
 #include "RaisedError.h"
+#include "ShownAsText.h"
 #include "StartModule.h"
 
 #include <QFile>
+#include <QPageSize>
 #include <QLabel>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -192,4 +198,197 @@ TEST_F(PrintSetTest, APrinterThatCannotStartRaisesPrinterError)
     ASSERT_TRUE(e);
     EXPECT_EQ(e->Number(), 482);
     EXPECT_EQ(e->Description(), QStringLiteral("Printer error: '%1' could not be started.").arg(pdf));
+}
+
+namespace {
+
+// Configurations with the sheet's longest texts; each is printed with every
+// supervision code.
+struct SheetCase {
+    const char* name;
+    std::function<void(ModemSetting&)> change;
+    PrintSheet::Presets portA, portB;
+};
+
+void longestCustomPackets(ModemSetting& m)
+{
+    for (PortSetting* port : {&m.PortA, &m.PortB}) {
+        port->Packet = 0;
+        port->CharTimer = 255;
+        port->MaxFrame = 255;
+        port->EOMEnable = true;
+        port->EOMChar = 255;
+        port->ISLive = true;
+        port->ISSlip = false;
+    }
+}
+
+void longestRadioTexts(ModemSetting& m)
+{
+    m.ModemType = 39;
+    m.Firmware = QStringLiteral("2.3.1");
+    m.SerialNo = QStringLiteral("394011");
+    for (RadioSetting* radio : {&m.TXRadio, &m.RXRadio}) {
+        radio->RadioType = 39;
+        radio->Firmware = QStringLiteral("2.3.1");
+        radio->txpower = 32767;
+        radio->PowerAlarm = 32767;
+        radio->TXDelay = 255;
+        radio->TXFreqTrim = -32;
+        radio->TXTrimGain = 50;
+        radio->RXFreqTrim = -32;
+        radio->RXTrimGain = 50;
+    }
+    m.TXRadio.SerialNo = QStringLiteral("451007");
+    m.RXRadio.SerialNo = QStringLiteral("451008");
+    m.RSSI = -120;
+    m.PTTTimeout = 255;
+    for (PortSetting* port : {&m.PortA, &m.PortB}) {
+        port->SID1 = 255;
+        port->SID2 = 255;
+    }
+    m.DiagSID1 = m.DiagSID2 = 255;
+}
+
+const PrintSheet::Presets timerEndsFrame{1, 2, QStringLiteral("Timer Ends Frame"), QStringLiteral("CR Ends Frame")};
+
+const SheetCase sheetCases[] = {
+    {"BothRadiosCustomPackets",
+     [](ModemSetting& m) {
+         longestRadioTexts(m);
+         longestCustomPackets(m);
+     },
+     timerEndsFrame, timerEndsFrame},
+    {"BothRadiosPresetsAndRtsControl",
+     [](ModemSetting& m) {
+         longestRadioTexts(m);
+         m.PortA.Packet = 1;
+         m.PortB.Packet = 2;
+         m.PTTControl = 2;
+     },
+     timerEndsFrame, timerEndsFrame},
+    {"HalfDuplexHighPower",
+     [](ModemSetting& m) {
+         longestRadioTexts(m);
+         m.HDX = true;
+         m.TXRadio.txpower = 0;
+         m.TXRadio.PowerHL = true;
+     },
+     {}, {}},
+};
+
+struct Paper {
+    const char* name;
+    QPageSize::PageSizeId size;
+};
+
+const Paper papers[] = {{"A4", QPageSize::A4}, {"Letter", QPageSize::Letter}};
+
+using SheetParam = std::tuple<SheetCase, Paper>;
+
+class PrintSetFitTest : public PrintSetTest, public ::testing::WithParamInterface<SheetParam> {
+protected:
+    PdfWords printedOn(const Paper& paper)
+    {
+        const QString pdf = dir.filePath(QStringLiteral("fit.pdf"));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPageSize(QPageSize(paper.size));
+        sheet.PrintTo(printer);
+        PdfWords words(pdf);
+        EXPECT_TRUE(words.Error().isEmpty()) << words.Error().toStdString();
+        return words;
+    }
+};
+
+// A word's box; texts of one line stand apart by at least a blank.
+QRectF box(const PdfWords::Word& w) { return QRectF(QPointF(w.X, w.Y), QPointF(w.Right, w.Bottom)); }
+
+QString described(const PdfWords::Word& w)
+{
+    return QStringLiteral("\"%1\" at %2,%3").arg(w.Text).arg(w.X).arg(w.Y);
+}
+
+}  // namespace
+
+TEST_P(PrintSetFitTest, NoTextOverlapsAnotherOrLeavesThePrintableArea)
+{
+    const auto& [c, paper] = GetParam();
+    // Most printers cannot print the outer quarter inch of the paper.
+    constexpr double margin = 18.0;
+    constexpr double touching = 0.2;
+    for (int code = 0; code <= 9; ++code) {
+        SCOPED_TRACE(QStringLiteral("CAvoid %1").arg(code).toStdString());
+        ModemSetting m = externalRadios();
+        c.change(m);
+        m.CAvoid = static_cast<int16_t>(code);
+        sheet.Fill(PrintSheet(m, c.portA, c.portB));
+        const PdfWords words = printedOn(paper);
+        ASSERT_FALSE(words.Words().isEmpty());
+        EXPECT_TRUE(words.AllText().contains(m.FormatSupFunc())) << words.AllText().toStdString();
+
+        const QRectF printable = QRectF(QPointF(), words.PageSize()).adjusted(margin, margin, -margin, -margin);
+        const QList<PdfWords::Word>& all = words.Words();
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            EXPECT_TRUE(printable.contains(box(all[i]))) << described(all[i]).toStdString();
+            for (qsizetype j = i + 1; j < all.size(); ++j) {
+                const QRectF both = box(all[i]).intersected(box(all[j]));
+                EXPECT_FALSE(both.width() > touching && both.height() > touching)
+                    << described(all[i]).toStdString() << " over " << described(all[j]).toStdString();
+            }
+        }
+    }
+}
+
+TEST_P(PrintSetFitTest, AShrunkSheetKeepsItsLabelsWhereTheyStandToEachOther)
+{
+    const auto& [c, paper] = GetParam();
+    ModemSetting m = externalRadios();
+    c.change(m);
+    m.CAvoid = 5;  // the longest supervision text
+    const PrintSheet filled(m, c.portA, c.portB);
+    sheet.Fill(filled);
+    const PdfWords words = printedOn(paper);
+
+    // Two captions give the page's offset and the sheet's scale.
+    const std::optional<QPointF> heading = words.Find(QStringLiteral("Halvex"));
+    const std::optional<QPointF> rf = words.Find(QStringLiteral("RF"));
+    ASSERT_TRUE(heading && rf);
+    const double scale = (heading->x() - rf->x()) / ((5160 - 360) / 20.0);
+    EXPECT_NEAR((rf->y() - heading->y()) / ((3360 - 840) / 20.0), scale, 0.01) << "the same scale both ways";
+    EXPECT_LT(scale, 1.0) << "the longest texts do not fit at full size";
+    EXPECT_GT(scale, 0.7);
+    const QPointF origin = *heading - QPointF(5160, 840) / 20.0 * scale;
+
+    for (const Placed& p : filledLabels) {
+        const PrintSheet::Label l = filled.Find(QString::fromLatin1(p.name));
+        const QString first = l.Text.section(QLatin1Char('\r'), 0, 0).simplified().section(QLatin1Char(' '), 0, 0);
+        if (!l.Visible || first.isEmpty()) continue;
+        SCOPED_TRACE(p.name);
+        const QPointF at = origin + QPointF(p.left, p.top) / 20.0 * scale;
+        bool found = false;
+        for (const PdfWords::Word& w : words.Words())
+            found = found || (w.Text == first && std::abs(w.X - at.x()) < 1.0 && std::abs(w.Y - at.y()) < 1.0);
+        EXPECT_TRUE(found) << first.toStdString() << " at " << at.x() << "," << at.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sheets, PrintSetFitTest, ::testing::Combine(::testing::ValuesIn(sheetCases), ::testing::ValuesIn(papers)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "On" + std::get<1>(info.param).name;
+                         });
+
+TEST_F(PrintSetTest, MarkupInTheDataIsPrintedAsItsCharacters)
+{
+    ModemSetting m = externalRadios();
+    m.SerialNo = QStringLiteral("<b>654321</b>");
+    m.TXRadio.Firmware = QStringLiteral("<i>2.1</i>");
+    m.RXRadio.SerialNo = QStringLiteral("<img src=\"x.png\">");
+    sheet.Fill(PrintSheet(m, {}, {}));
+    for (const QLabel* l : sheet.findChildren<QLabel*>()) EXPECT_TRUE(ShownAsText(l)) << l->objectName().toStdString();
+
+    const QString all = printed().AllText();
+    for (const char* text : {"Serial Number: <b>654321</b>", "TX Radio Firmware Rev.: <i>2.1</i>", "<img src=\"x.png\">"})
+        EXPECT_TRUE(all.contains(QString::fromLatin1(text))) << text << " in " << all.toStdString();
 }

@@ -4,6 +4,7 @@
 #include "QtPrinting.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
+#include "ShownAsText.h"
 #include "StartModule.h"
 #include "WizardDb.h"
 #include "WizardFixture.h"
@@ -272,3 +273,17 @@ TEST_F(WizardPageTest, ShowingThePageAgainRebuildsItWithTheCheckBoxClear)
 }
 
 }  // namespace
+
+TEST_F(WizardPageTest, ALabelsTitleIsShownAsItsCharacters)
+{
+    db.Page(1);
+    const char* titles[] = {"<b>Bold</b> choice", "<img src=\"x.png\">", "Port A &amp; B"};
+    int id = 0;
+    for (const char* title : titles)
+        db.AddItem({.PageId = 1, .ItemId = ++id, .TypeOfItem = 2, .Title = QString::fromLatin1(title)});
+
+    Open(1);
+    ASSERT_FALSE(wizard.Failed()) << prompt.Texts().join(" | ").toStdString();
+    EXPECT_EQ(ShownLabels(), QStringList({titles[0], titles[1], titles[2]}));
+    for (const QLabel* label : wizard.LabelArray) EXPECT_TRUE(ShownAsText(label)) << label->text().toStdString();
+}

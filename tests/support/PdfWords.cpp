@@ -37,12 +37,15 @@ PdfWords::PdfWords(const QString& pdf)
         return;
     }
     static const QRegularExpression word(QStringLiteral(
-        "<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"[-0-9.]+\">([^<]*)</word>"));
+        "<word xMin=\"([-0-9.]+)\" yMin=\"([-0-9.]+)\" xMax=\"([-0-9.]+)\" yMax=\"([-0-9.]+)\">([^<]*)</word>"));
+    static const QRegularExpression page(QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">"));
     const QString xml = QString::fromUtf8(process.readAllStandardOutput());
+    if (const QRegularExpressionMatch m = page.match(xml); m.hasMatch())
+        page_ = QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble());
     for (auto it = word.globalMatch(xml); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        words_ << Word{unescaped(m.captured(4)), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                       m.captured(3).toDouble()};
+        words_ << Word{unescaped(m.captured(5)), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                       m.captured(3).toDouble(), m.captured(4).toDouble()};
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPointF>
+#include <QSizeF>
 #include <QString>
 #include <optional>
 
@@ -13,6 +14,7 @@ public:
         QString Text;
         double X, Y;  // the box's left and top edges
         double Right;
+        double Bottom;
     };
 
     // Runs pdftotext on the file; Error() says why when it could not.
@@ -20,6 +22,8 @@ public:
 
     const QList<Word>& Words() const { return words_; }
     const QString& Error() const { return error_; }
+    // The first page's width and height in points.
+    QSizeF PageSize() const { return page_; }
     // The text of one line that starts at the point (within half a point, or the
     // slack further right): its words joined by single blanks, up to the first gap
     // wider than two blanks; empty when no word starts there. Texts printed close
@@ -36,4 +40,5 @@ public:
 private:
     QList<Word> words_;
     QString error_;
+    QSizeF page_;
 };
