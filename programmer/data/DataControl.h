@@ -25,8 +25,8 @@ public:
     void MoveNext();
     // The current row's value of the column (case does not matter).
     QVariant Field(const QString& name) const;
-    // The current row, its values checked as they are read; the record source's
-    // table names the row in the errors. Valid until the next Refresh.
+    // The current row, its values checked as they are read, named in the errors
+    // by the table given (a query does not say). Valid until the next Refresh.
     CheckedRow Row(const QString& table) const;
 
 private:
