@@ -245,6 +245,8 @@ private:
     void refreshBoundLabels();
     void showDefaultFormats();
     void showPacketPresets();
+    // A row that SetDisplay cannot use ends the display as a failed read would.
+    void failDisplay(const RuntimeError& error);
 
     // Port handlers (MainFormPorts.cpp).
     void CharDef_Click(bool portB, int preset);
@@ -255,6 +257,8 @@ private:
     // The current Modem row's character format and packet preset columns of a port.
     int16_t charFormatField(bool portB, const char* name, int format) const;
     int16_t packetPresetField(bool portB, int preset) const;
+    // MatchPacket without its handler: a database fault is raised.
+    int16_t matchingPacket(const PortSetting& Port);
     bool customAllowed(bool portB) const;
     PortSetting& port(bool portB) { return portB ? CurrentModem.PortB : CurrentModem.PortA; }
 

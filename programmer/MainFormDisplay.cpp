@@ -123,8 +123,13 @@ void MainForm::SetDisplay()
     }
 
     for (QRadioButton* custom : {ACharCustom, APackCustom, BCharCustom, BPackCustom}) custom->setChecked(true);
-    showDefaultFormats();
-    showPacketPresets();
+    try {
+        showDefaultFormats();
+        showPacketPresets();
+    } catch (const RuntimeError& error) {
+        failDisplay(error);
+        return;
+    }
 
     if (CurrentModem.PortBEnabled) {
         EnablePortB->setChecked(true);
@@ -134,6 +139,17 @@ void MainForm::SetDisplay()
         EnablePortB->setChecked(false);
     }
     SettingPage = false;
+}
+
+void MainForm::failDisplay(const RuntimeError& error)
+{
+    // The configuration cannot be shown against its Modem row: nothing may act on
+    // it until a Read or an Open shows one.
+    SettingPage = false;
+    ShowError(error);
+    VellModem1->setWorking(false);
+    configurationRejected_ = true;
+    DisableScreen();
 }
 
 void MainForm::showDefaultFormats()
@@ -160,7 +176,7 @@ void MainForm::showPacketPresets()
 {
     for (bool portB : {false, true}) {
         PortSetting& p = port(portB);
-        p.Packet = MatchPacket(p);
+        p.Packet = matchingPacket(p);
         if (!ModemData->HasRecords()) continue;
         if (p.Packet == packetPresetField(portB, 1)) (portB ? BPackDef1 : APackDef1)->setChecked(true);
         if (p.Packet == packetPresetField(portB, 2))

@@ -2,7 +2,6 @@
 #include "MainForm.h"
 
 #include "DataControl.h"
-#include "FieldValue.h"
 #include "ModemQueries.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
@@ -15,14 +14,14 @@ int16_t MainForm::charFormatField(bool portB, const char* name, int format) cons
 {
     const QString column = (portB ? QStringLiteral("BCommDef") : QStringLiteral("ACommDef")) + QLatin1String(name) +
                            QString::number(format);
-    return FieldValue::ToInt16(ModemData->Field(column));
+    return ModemData->Row(ModemQueries::ModemTable).Int16(column);
 }
 
 int16_t MainForm::packetPresetField(bool portB, int preset) const
 {
     const QString column = (portB ? QStringLiteral("BPackDefSetting") : QStringLiteral("APackDefSetting")) +
                            QString::number(preset);
-    return FieldValue::ToInt16(ModemData->Field(column));
+    return ModemData->Row(ModemQueries::ModemTable).Int16(column);
 }
 
 bool MainForm::customAllowed(bool portB) const
@@ -98,12 +97,13 @@ void MainForm::SetPacket(PortSetting& Port, int16_t& PacketID)
         return;
     }
     // Read all six first, so a bad row leaves the port as it was.
-    const int32_t charTimer = FieldValue::ToInt32(PacketData->Field(QStringLiteral("InputTimer")));
-    const int32_t eomChar = FieldValue::ToInt32(PacketData->Field(QStringLiteral("EOMChar")));
-    const bool eomEnable = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("ISEOMEnable")));
-    const bool slip = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("Slip")));
-    const bool live = FieldValue::ToBoolean(PacketData->Field(QStringLiteral("ISLive")));
-    const int32_t maxFrame = FieldValue::ToInt32(PacketData->Field(QStringLiteral("MaxFrame")));
+    const CheckedRow row = PacketData->Row(ModemQueries::PacketTable);
+    const int32_t charTimer = row.Int32(QStringLiteral("InputTimer"));
+    const int32_t eomChar = row.Int32(QStringLiteral("EOMChar"));
+    const bool eomEnable = row.Boolean(QStringLiteral("ISEOMEnable"));
+    const bool slip = row.Boolean(QStringLiteral("Slip"));
+    const bool live = row.Boolean(QStringLiteral("ISLive"));
+    const int32_t maxFrame = row.Int32(QStringLiteral("MaxFrame"));
     Port.CharTimer = charTimer;
     Port.EOMChar = eomChar;
     Port.EOMEnable = eomEnable;
@@ -115,13 +115,18 @@ void MainForm::SetPacket(PortSetting& Port, int16_t& PacketID)
 int16_t MainForm::MatchPacket(const PortSetting& Port)
 {
     try {
-        PacketData->RecordSource = ModemQueries::MatchingPacket(Port);
-        PacketData->Refresh();
-        if (!PacketData->HasRecords()) return 0;
-        PacketData->MoveFirst();
-        return FieldValue::ToInt16(PacketData->Field(QStringLiteral("PacketID")));
+        return matchingPacket(Port);
     } catch (const RuntimeError& error) {
         ShowError(error);
         return 0;
     }
+}
+
+int16_t MainForm::matchingPacket(const PortSetting& Port)
+{
+    PacketData->RecordSource = ModemQueries::MatchingPacket(Port);
+    PacketData->Refresh();
+    if (!PacketData->HasRecords()) return 0;
+    PacketData->MoveFirst();
+    return PacketData->Row(ModemQueries::PacketTable).Int16(QStringLiteral("PacketID"));
 }

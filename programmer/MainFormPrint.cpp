@@ -2,7 +2,7 @@
 #include "MainForm.h"
 
 #include "DataControl.h"
-#include "FieldValue.h"
+#include "ModemQueries.h"
 #include "PrintSet.h"
 #include "PrintSheet.h"
 #include "QtPrinterDialog.h"
@@ -18,10 +18,11 @@ PrintSheet::Presets presetsOf(const DataControl& modemData, const QString& port)
 {
     PrintSheet::Presets presets;
     if (!modemData.HasRecords() || modemData.Eof()) return presets;
+    const CheckedRow row = modemData.Row(ModemQueries::ModemTable);
     auto setting = [&](int i) -> std::optional<int16_t> {
-        const QVariant value = modemData.Field(port + QStringLiteral("PackDefSetting%1").arg(i));
-        if (value.isNull()) return std::nullopt;
-        return FieldValue::ToInt16(value);
+        const QString field = port + QStringLiteral("PackDefSetting%1").arg(i);
+        if (row.IsNull(field)) return std::nullopt;
+        return row.Int16(field);
     };
     auto text = [&](int i) { return modemData.Field(port + QStringLiteral("PackDefText%1").arg(i)).toString(); };
     presets.Setting1 = setting(1);

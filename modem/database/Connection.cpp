@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QUrl>
 #include <atomic>
 
 namespace {
@@ -31,8 +32,16 @@ Connection::Connection(const QString& path, Mode mode) : path_(path)
 
     name_ = nextConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    db_.setDatabaseName(path);
-    if (mode == Mode::ReadOnly) db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (mode == Mode::ReadOnly) {
+        // Immutable: SQLite takes no lock and opens no journal, so a reader leaves
+        // nothing beside the file (no -wal or -shm of a file in WAL mode).
+        QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
+        uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
+        db_.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+    } else {
+        db_.setDatabaseName(path);
+    }
     open_ = true;
     try {
         if (!db_.open()) {

@@ -18,7 +18,7 @@ public:
 
     enum class Mode {
         ReadWrite,  // an existing file
-        ReadOnly,   // an existing file; every change is refused
+        ReadOnly,   // an existing file that nobody changes meanwhile; every change is refused
         Create,     // a new file; an existing one is never touched
     };
     struct Column {

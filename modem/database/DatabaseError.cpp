@@ -45,6 +45,12 @@ RuntimeError fieldOverflow(const QString& field, const QString& value, const QSt
             QStringLiteral("Numeric field overflow: the field '%1' holds %2, not %3.").arg(field, range, value)};
 }
 
+RuntimeError unusableValue(int number, const QString& cause, const QString& field, const QString& table,
+                           const QString& database)
+{
+    return {number, QStringLiteral("%1 in the field '%2' of the table '%3' in %4.").arg(cause, field, table, database)};
+}
+
 namespace {
 
 // SQLite's primary result codes that need a message of their own.

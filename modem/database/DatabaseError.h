@@ -48,6 +48,10 @@ RuntimeError invalidName(const QString& name);
 RuntimeError fieldDefinedTwice();
 // A value that the field's declared type cannot hold.
 RuntimeError fieldOverflow(const QString& field, const QString& value, const QString& range);
+// A value read from a database that the program cannot use, with the cause's own
+// number (Null, type mismatch, overflow).
+RuntimeError unusableValue(int number, const QString& cause, const QString& field, const QString& table,
+                           const QString& database);
 
 // A failed open or query, told apart by the engine's own code and text.
 RuntimeError fromSql(const QSqlError& error, const QString& path, const QString& sql);

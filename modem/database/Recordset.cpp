@@ -37,7 +37,8 @@ QString quoted(QString name)
 }  // namespace
 
 Recordset::Recordset(std::shared_ptr<Connection> connection, const QString& sql, const QString& table)
-    : connection_(std::move(connection)), sql_(sql), table_(table)
+    : connection_(std::move(connection)), path_(connection_ ? connection_->Path() : QString()), sql_(sql),
+      table_(table)
 {
     Requery();
 }

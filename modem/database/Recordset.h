@@ -38,6 +38,8 @@ public:
     void Update();
 
     const QStringList& Columns() const { return result_.Columns; }
+    // The file the rows come from.
+    QString DatabasePath() const { return path_; }
 
 private:
     struct NewField {
@@ -49,6 +51,7 @@ private:
     void requireOpen() const;
 
     std::shared_ptr<Connection> connection_;
+    QString path_;
     QString sql_;
     QString table_;
     Connection::Result result_;

@@ -1,7 +1,7 @@
 #include "RadioSpec.h"
 
+#include "CheckedRow.h"
 #include "Database.h"
-#include "FieldValue.h"
 #include "Prompt.h"
 #include "RuntimeError.h"
 
@@ -11,7 +11,8 @@ void RadioSpec::GetRadioSpec(int16_t RType)
 {
     ErrorCode = false;
     try {
-        Database db = Database::OpenDatabase(source_.DatabasePath);
+        // Read-only: a lookup leaves the database and its folder as they were.
+        Database db = Database::OpenDatabase(source_.DatabasePath, true);
         const QString number = QString::number(RType);
         Recordset rs = db.OpenRecordset(QStringLiteral("select * from radio where LowerType<=") + number +
                                         QStringLiteral(" and hightype>=") + number);
@@ -33,24 +34,28 @@ void RadioSpec::GetRadioSpec(int16_t RType)
 }
 
 // Member by member, so that a failing column leaves the ones before it filled.
+// Each value is held to what the drivers do with it: all are finite, the channel
+// step and the reference divide, the lock time goes out as one byte.
 void RadioSpec::readRow(Recordset& rs, int16_t RType)
 {
-    using namespace FieldValue;
-    MaxTXFreq = ToDouble(rs.Field(QStringLiteral("MaxTXFreq")));
-    MinTXFreq = ToDouble(rs.Field(QStringLiteral("MinTXFreq")));
-    MaxRXFreq = ToDouble(rs.Field(QStringLiteral("MaxRXFreq")));
-    MinRXFreq = ToDouble(rs.Field(QStringLiteral("MinRXFreq")));
-    FixedFreq = ToBoolean(rs.Field(QStringLiteral("FixedFreq")));
-    RefCrystal = ToDouble(rs.Field(QStringLiteral("RefCrystal")));
-    PhaseFreq = ToDouble(rs.Field(QStringLiteral("PhaseFreq")));
-    FirstIF = ToDouble(rs.Field(QStringLiteral("FirstIF")));
-    SynthLockTime = ToInt16(rs.Field(QStringLiteral("SynthLockTime")));
-    SynthCtl = ToInt32(rs.Field(QStringLiteral("SynthCtl")));
-    const int32_t func = ToInt16(rs.Field(QStringLiteral("Func")));
-    TXPowA = ToDouble(rs.Field(QStringLiteral("TXPowA")));
-    TXPowB = ToDouble(rs.Field(QStringLiteral("TXPowB")));
-    AlarmPowA = ToDouble(rs.Field(QStringLiteral("AlarmPowA")));
-    AlarmPowB = ToDouble(rs.Field(QStringLiteral("AlarmPowb")));
+    using Range = CheckedRow::Range;
+    const CheckedRow row(rs, QStringLiteral("radio"));
+    const Range frequency = Range::AtLeast(0);
+    MaxTXFreq = row.Double(QStringLiteral("MaxTXFreq"), frequency);
+    MinTXFreq = row.Double(QStringLiteral("MinTXFreq"), frequency);
+    MaxRXFreq = row.Double(QStringLiteral("MaxRXFreq"), frequency);
+    MinRXFreq = row.Double(QStringLiteral("MinRXFreq"), frequency);
+    FixedFreq = row.Boolean(QStringLiteral("FixedFreq"));
+    RefCrystal = row.Double(QStringLiteral("RefCrystal"), Range::Above(0));
+    PhaseFreq = row.Double(QStringLiteral("PhaseFreq"), Range::Above(0));
+    FirstIF = row.Double(QStringLiteral("FirstIF"));
+    SynthLockTime = row.Int16(QStringLiteral("SynthLockTime"), Range::Between(0, 255));
+    SynthCtl = row.Int32(QStringLiteral("SynthCtl"));
+    const int32_t func = row.Int16(QStringLiteral("Func"));
+    TXPowA = row.Double(QStringLiteral("TXPowA"));
+    TXPowB = row.Double(QStringLiteral("TXPowB"));
+    AlarmPowA = row.Double(QStringLiteral("AlarmPowA"));
+    AlarmPowB = row.Double(QStringLiteral("AlarmPowb"));
 
     // A zero coefficient means the row leaves it to the standard power curve.
     if (TXPowA == 0) TXPowA = 4.4;
@@ -58,7 +63,7 @@ void RadioSpec::readRow(Recordset& rs, int16_t RType)
     if (AlarmPowA == 0) AlarmPowA = 4.4;
     if (AlarmPowB == 0) AlarmPowB = 5.0;
 
-    MinTXPower = ToInt16(rs.Field(QStringLiteral("MinTxPower")));
+    MinTXPower = row.Int16(QStringLiteral("MinTxPower"), Range::Between(0, 7000));
     MaxTXPower = 7000;
     RXBs = (func & 2) == 2;
     TXBs = (func & 1) != 0;

@@ -37,3 +37,9 @@ QVariant DataControl::Field(const QString& name) const
     if (!records_) throw DatabaseError::noCurrentRecord();
     return records_->Field(name);
 }
+
+CheckedRow DataControl::Row(const QString& table) const
+{
+    if (!records_) throw DatabaseError::noCurrentRecord();
+    return CheckedRow(*records_, table);
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CheckedRow.h"
 #include "Database.h"
 
 #include <QObject>
@@ -24,6 +25,9 @@ public:
     void MoveNext();
     // The current row's value of the column (case does not matter).
     QVariant Field(const QString& name) const;
+    // The current row, its values checked as they are read, named in the errors
+    // by the table given (a query does not say). Valid until the next Refresh.
+    CheckedRow Row(const QString& table) const;
 
 private:
     std::optional<Database> database_;

@@ -9,6 +9,9 @@ class PortSetting;
 namespace ModemQueries {
 
 inline const QString VersionTable = QStringLiteral("Version");
+// The tables the queries below read, as their errors name them.
+inline const QString ModemTable = QStringLiteral("Modem");
+inline const QString PacketTable = QStringLiteral("packet");
 inline const QString DefaultModem = QStringLiteral("Select * from Modem where modemID=0");
 
 // The Modem row whose range of build types holds the type.

@@ -2,7 +2,7 @@
 
 #include "BrandQueries.h"
 #include "DataControl.h"
-#include "FieldValue.h"
+#include "ModemQueries.h"
 #include "MainForm.h"
 #include "NumericBox.h"
 #include "RuntimeError.h"
@@ -157,12 +157,13 @@ void PacketSel::Form_Activate()
         ModemData->Refresh();
         for (int i = 1; i <= 5; ++i)
             First[i]->setText(ModemData->HasRecords()
-                                  ? FieldValue::ToText(ModemData->Field(QStringLiteral("Packet%1").arg(i)))
+                                  ? ModemData->Row(ModemQueries::ModemTable).Text(QStringLiteral("Packet%1").arg(i))
                                   : QString());
         BrandData->Refresh();
         for (; !BrandData->Eof(); BrandData->MoveNext()) {
-            BrandList->addItem(FieldValue::ToText(BrandData->Field(QStringLiteral("BrandName"))));
-            brandIds_ << FieldValue::ToInt16(BrandData->Field(QStringLiteral("PacketID")));
+            const CheckedRow brand = BrandData->Row(QStringLiteral("brandlist"));
+            BrandList->addItem(brand.Text(QStringLiteral("BrandName")));
+            brandIds_ << brand.Int16(QStringLiteral("PacketID"));
         }
     } catch (const RuntimeError& error) {
         Main.ShowError(error);
@@ -172,7 +173,7 @@ void PacketSel::Form_Activate()
 
 int16_t PacketSel::presetId(int Index)
 {
-    return FieldValue::ToInt16(Main.ModemData->Field(QStringLiteral("Packet%1Setting").arg(Index)));
+    return Main.ModemData->Row(ModemQueries::ModemTable).Int16(QStringLiteral("Packet%1Setting").arg(Index));
 }
 
 void PacketSel::showList(const QString& prompt, int row)

@@ -1,44 +1,45 @@
 #include "WizardData.h"
 
 #include "DatabaseError.h"
-#include "FieldValue.h"
+#include "CheckedRow.h"
 
 namespace {
 
-using namespace FieldValue;
+using Range = CheckedRow::Range;
 
-QString textOrEmpty(const QVariant& value) { return value.isNull() ? QString() : ToText(value); }
-
+// A page as large as its items' 16-bit positions can reach, and at least a pixel.
+const Range PageSize = Range::Between(15, 32767);
+// Far beyond any page, well within what a font can be drawn at.
+const Range FontSize = Range::Between(0, 1000);
 // A Long colour as its 32 bits: a system colour (&H80000012) may be stored as a
 // negative number or as one above the Long range.
-uint32_t colourOf(const QVariant& value)
+const Range Colour = Range::Between(-2147483648.0, 4294967295.0);
+
+uint32_t colourOf(const CheckedRow& row)
 {
-    if (value.isNull()) return 0;
-    return uint32_t(int64_t(ToDouble(value)));
+    if (row.IsNull(QStringLiteral("ForeColor"))) return 0;
+    return uint32_t(int64_t(row.Double(QStringLiteral("ForeColor"), Colour)));
 }
 
-WizardItem itemOf(const Recordset& rs, int16_t kind)
+WizardItem itemOf(const CheckedRow& row, int16_t kind)
 {
     WizardItem item;
     item.TypeOfItem = kind;
-    item.Title = textOrEmpty(rs.Field(QStringLiteral("Title")));
-    item.Picture = textOrEmpty(rs.Field(QStringLiteral("Picture"))).trimmed();
-    item.Left = ToInt16(rs.Field(QStringLiteral("Left")));
-    item.Top = ToInt16(rs.Field(QStringLiteral("Top")));
-    item.Width = ToInt16(rs.Field(QStringLiteral("Width")));
-    item.Height = ToInt16(rs.Field(QStringLiteral("height")));
-    item.FontName = textOrEmpty(rs.Field(QStringLiteral("FontName"))).trimmed();
-    const QVariant size = rs.Field(QStringLiteral("Fontsize"));
-    item.FontSize = size.isNull() ? 0 : ToDouble(size);
-    const QVariant style = rs.Field(QStringLiteral("FontStyle"));
-    item.FontStyle = style.isNull() ? 0 : ToInt16(style);
-    item.ForeColor = colourOf(rs.Field(QStringLiteral("ForeColor")));
+    item.Title = row.TextOrEmpty(QStringLiteral("Title"));
+    item.Picture = row.TextOrEmpty(QStringLiteral("Picture")).trimmed();
+    item.Left = row.Int16(QStringLiteral("Left"));
+    item.Top = row.Int16(QStringLiteral("Top"));
+    item.Width = row.Int16(QStringLiteral("Width"), Range::AtLeast(0));
+    item.Height = row.Int16(QStringLiteral("height"), Range::AtLeast(0));
+    item.FontName = row.TextOrEmpty(QStringLiteral("FontName")).trimmed();
+    item.FontSize = row.IsNull(QStringLiteral("Fontsize")) ? 0 : row.Double(QStringLiteral("Fontsize"), FontSize);
+    item.FontStyle = row.IsNull(QStringLiteral("FontStyle")) ? 0 : row.Int16(QStringLiteral("FontStyle"));
+    item.ForeColor = colourOf(row);
     if (kind == WizardItem::ButtonItem) {
-        item.Action = ToInt16(rs.Field(QStringLiteral("action")));
-        const QVariant first = rs.Field(QStringLiteral("ActionParam1"));
-        const QVariant second = rs.Field(QStringLiteral("ActionParam2"));
-        item.Param1 = first.isNull() ? 0 : ToInt16(first);
-        item.Param2 = second.isNull() ? item.Param1 : ToInt16(second);
+        item.Action = row.Int16(QStringLiteral("action"));
+        item.Param1 = row.IsNull(QStringLiteral("ActionParam1")) ? 0 : row.Int16(QStringLiteral("ActionParam1"));
+        item.Param2 =
+            row.IsNull(QStringLiteral("ActionParam2")) ? item.Param1 : row.Int16(QStringLiteral("ActionParam2"));
     }
     return item;
 }
@@ -53,7 +54,7 @@ int16_t WizardData::StartUpPage(int16_t buildType)
     Recordset rs = db_.OpenRecordset(QStringLiteral("select * from startuppage where lowertype<=") + t +
                                      QStringLiteral(" and hightype>=") + t);
     if (rs.Eof()) throw DatabaseError::noCurrentRecord();
-    return ToInt16(rs.Field(QStringLiteral("StartUpPage")));
+    return CheckedRow(rs, QStringLiteral("startuppage")).Int16(QStringLiteral("StartUpPage"));
 }
 
 WizardPage WizardData::Page(int16_t pageId, bool diagEnable)
@@ -62,21 +63,23 @@ WizardPage WizardData::Page(int16_t pageId, bool diagEnable)
     Recordset pages = db_.OpenRecordset(QStringLiteral("select * from pages where pageid=") + id);
     if (pages.Eof()) throw DatabaseError::noCurrentRecord();
     WizardPage page;
-    page.Height = ToDouble(pages.Field(QStringLiteral("height")));
-    page.Width = ToDouble(pages.Field(QStringLiteral("width")));
-    page.Title = textOrEmpty(pages.Field(QStringLiteral("Title")));
+    const CheckedRow pageRow(pages, QStringLiteral("pages"));
+    page.Height = pageRow.Double(QStringLiteral("height"), PageSize);
+    page.Width = pageRow.Double(QStringLiteral("width"), PageSize);
+    page.Title = pageRow.TextOrEmpty(QStringLiteral("Title"));
 
     Recordset items =
         db_.OpenRecordset(QStringLiteral("SELECT * FROM item WHERE pageid=") + id + QStringLiteral(" ORDER BY ItemID;"));
     // A page without items could only be closed: the content is wrong.
     if (items.Eof()) throw DatabaseError::noCurrentRecord();
+    const CheckedRow item(items, QStringLiteral("item"));
     for (; !items.Eof(); items.MoveNext()) {
         // A Null DiagsOnly keeps the item for modems with diagnostics.
-        const QVariant diagsOnly = items.Field(QStringLiteral("DiagsOnly"));
-        if ((diagsOnly.isNull() || ToBoolean(diagsOnly)) && !diagEnable) continue;
-        const int16_t kind = ToInt16(items.Field(QStringLiteral("TypeOfItem")));
+        const QString diagsOnly = QStringLiteral("DiagsOnly");
+        if ((item.IsNull(diagsOnly) || item.Boolean(diagsOnly)) && !diagEnable) continue;
+        const int16_t kind = item.Int16(QStringLiteral("TypeOfItem"));
         if (kind < WizardItem::ButtonItem || kind > WizardItem::CheckBoxItem) continue;
-        page.Items.push_back(itemOf(items, kind));
+        page.Items.push_back(itemOf(item, kind));
     }
     return page;
 }

@@ -202,7 +202,7 @@ void WizardForm::sizeToPage()
     if (pageTwips_.isEmpty()) return;
     const QSize outer(qRound(pageTwips_.width() / TwipsPerPixel), qRound(pageTwips_.height() / TwipsPerPixel));
     const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    const QSize client = outer - frame;
+    const QSize client = (outer - frame).expandedTo(QSize(1, 1));
     if (size() != client || minimumSize() != client || maximumSize() != client) setFixedSize(client);
     layoutPlaced();
 }

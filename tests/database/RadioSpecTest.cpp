@@ -231,6 +231,8 @@ TEST_F(RadioSpecTest, MissingOrUnusableDatabaseShowsTheMessage)
     EXPECT_FALSE(QFileInfo::exists(missing)) << "the lookup must not create the database";
 }
 
+// A value the drivers cannot work with (a Null, a word, a number out of what the
+// radio's arithmetic needs) stops the lookup at its column, named in the message.
 TEST_F(RadioSpecTest, BadColumnStopsTheLookupKeepingWhatWasRead)
 {
     TempDatabase good({TempDatabase::CreateRadio(), TempDatabase::InsertRadio(30, 49)});
@@ -241,18 +243,30 @@ TEST_F(RadioSpecTest, BadColumnStopsTheLookupKeepingWhatWasRead)
         const char* column;
         const char* value;  // nullptr: the column is missing
         int number;
-        const char* description;
+        const char* cause;        // the description, less the field, table and database it names
         const char* firstUnread;  // the first member that keeps its old value
     } cases[] = {
         {"MaxTXFreq", "NULL", 94, "Invalid use of Null", "MaxTXFreq"},
         {"FirstIF", "'abc'", 13, "Type mismatch", "FirstIF"},
-        {"SynthLockTime", "70000", 6, "Overflow", "SynthLockTime"},
+        {"SynthLockTime", "70000", 6, "Value 70000 out of range (0 to 255)", "SynthLockTime"},
         {"Func", "NULL", 94, "Invalid use of Null", "TXPowA"},
-        {"AlarmPowb", nullptr, 3265, "Item not found in this collection.", "AlarmPowB"},
+        {"AlarmPowb", nullptr, 3265, nullptr, "AlarmPowB"},
         {"MinTxPower", "NULL", 94, "Invalid use of Null", "MinTXPower"},
+        {"PhaseFreq", "0", 6, "Value 0 out of range (more than 0)", "PhaseFreq"},
+        {"PhaseFreq", "-12500", 6, "Value -12500 out of range (more than 0)", "PhaseFreq"},
+        {"PhaseFreq", "'nan'", 6, "Value nan out of range (more than 0)", "PhaseFreq"},
+        {"RefCrystal", "0", 6, "Value 0 out of range (more than 0)", "RefCrystal"},
+        {"MinTXFreq", "-1e999", 6, "Value -inf out of range (at least 0)", "MinTXFreq"},
+        {"MaxRXFreq", "'inf'", 6, "Value inf out of range (at least 0)", "MaxRXFreq"},
+        {"FirstIF", "1e999", 6, "Value inf out of range (a finite number)", "FirstIF"},
+        {"SynthLockTime", "-1", 6, "Value -1 out of range (0 to 255)", "SynthLockTime"},
+        {"SynthCtl", "3e9", 6, "Overflow", "SynthCtl"},
+        {"TXPowA", "1e999", 6, "Value inf out of range (a finite number)", "TXPowA"},
+        {"AlarmPowb", "'nan'", 6, "Value nan out of range (a finite number)", "AlarmPowB"},
+        {"MinTxPower", "7001", 6, "Value 7001 out of range (0 to 7000)", "MinTXPower"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.column);
+        SCOPED_TRACE(std::string(c.column) + " " + (c.value ? c.value : "missing"));
         const QString column = QString::fromLatin1(c.column);
         const QStringList without = c.value ? QStringList() : QStringList{column};
         QMap<QString, QString> values;
@@ -267,7 +281,10 @@ TEST_F(RadioSpecTest, BadColumnStopsTheLookupKeepingWhatWasRead)
 
         EXPECT_TRUE(s.ErrorCode);
         ASSERT_EQ(prompt.Texts().size(), 1);
-        EXPECT_EQ(prompt.Texts().first(), message(c.number, QString::fromLatin1(c.description)));
+        const QString description =
+            c.cause ? QStringLiteral("%1 in the field '%2' of the table 'radio' in test.mdb.").arg(c.cause, column)
+                    : QStringLiteral("Item not found in this collection.");
+        EXPECT_EQ(prompt.Texts().first(), message(c.number, description));
 
         // The coefficients get their defaults only after all four are read.
         const bool defaulted = std::string(c.column) == "MinTxPower";
