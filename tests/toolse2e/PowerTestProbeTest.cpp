@@ -74,6 +74,19 @@ const Way ways[] = {
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, PowerTestProbeTest, ::testing::ValuesIn(ways),
                          [](const ::testing::TestParamInfo<Way>& info) { return std::string(info.param.name); });
 
+// A power below the radio's range: once the window has gone, the main window's
+// check corrects it, before the next step looks.
+TEST(PowerWindowProbe, ThePowerIsCheckedOnceTheWindowHasGone)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_TRUE(run.Probe(OpenPower + QStringList{"move", "Power", "1", "click", "Finish", "dump"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_EQ(run.ErrLines("MSGBOX").join('\n').toStdString(),
+              "MSGBOX title=Error, Invalid setting! text=ERROR - Tx Power Level.\\r\\rThe Tx Power Range is 100mW to "
+              "7000mW\\r\\rTx power is currently set to 7mW");
+    EXPECT_EQ(run.Value("TXRadio.txpower"), "1000");
+}
+
 // The radio falls silent right after the test's first power setting: the next
 // move fails, and every stop step still goes out, once, and the user is told.
 TEST(PowerTestLinkFault, EveryStopStepGoesOutAndTheUserIsTold)

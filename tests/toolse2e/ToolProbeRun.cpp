@@ -22,9 +22,10 @@ ToolProbeRun::ToolProbeRun(const QString& profile, const QStringList& simArgumen
 {
 }
 
-bool ToolProbeRun::Probe(const QStringList& steps)
+bool ToolProbeRun::Probe(const QStringList& steps, const QString& dataDir)
 {
-    result_ = probe_.Run(QStringList{QStringLiteral("port"), Device()} + steps);
+    const QStringList data = dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data"), dataDir};
+    result_ = probe_.Run(data + QStringList{QStringLiteral("port"), Device()} + steps);
     return result_.ended;
 }
 

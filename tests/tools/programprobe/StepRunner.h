@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class AnswerQueue;
@@ -10,7 +11,8 @@ struct ProbeDialogs;
 class QWidget;
 
 // Runs the harness's steps in order against the program's own windows. A step
-// that opens a modal window does not block: the following steps run inside it.
+// that opens a modal window does not block: the following steps run inside it
+// until one closes it; then the code after the window runs, and the steps go on.
 class StepRunner {
 public:
     StepRunner(MainForm& form, AnswerQueue& answers, QStringList args);
@@ -21,7 +23,9 @@ public:
     void UseDialogs(ProbeDialogs& dialogs) { dialogs_ = &dialogs; }
 
 private:
-    void runFrom();
+    // Runs steps until they end or, inside a modal window, until it closes.
+    void runFrom(QWidget* window);
+    void runStep(const std::function<bool()>& body);
     bool step(const QString& name);
     QString nextArg();
     QWidget* activeWindow() const;
@@ -43,6 +47,5 @@ private:
     QStringList args_;
     qsizetype next_ = 0;
     int status_ = 0;
-    int depth_ = 0;
     ProbeDialogs* dialogs_ = nullptr;
 };
