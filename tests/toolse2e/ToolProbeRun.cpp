@@ -22,10 +22,11 @@ ToolProbeRun::ToolProbeRun(const QString& profile, const QStringList& simArgumen
 {
 }
 
-bool ToolProbeRun::Probe(const QStringList& steps, const QString& dataDir)
+bool ToolProbeRun::Probe(const QStringList& steps, const QString& dataDir,
+                         const std::vector<ProgramProbe::Trigger>& triggers)
 {
     const QStringList data = dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data"), dataDir};
-    result_ = probe_.Run(data + QStringList{QStringLiteral("port"), Device()} + steps);
+    result_ = probe_.Run(data + QStringList{QStringLiteral("port"), Device()} + steps, triggers);
     return result_.ended;
 }
 

@@ -23,7 +23,8 @@ public:
 
     // Runs programprobe with "port DEVICE" and then the steps, taking the databases
     // from dataDir when one is given; false when it did not end within the time.
-    bool Probe(const QStringList& steps, const QString& dataDir = QString());
+    bool Probe(const QStringList& steps, const QString& dataDir = QString(),
+               const std::vector<ProgramProbe::Trigger>& triggers = {});
     int ExitCode() const { return result_.exitCode; }
     const QString& Out() const { return result_.output; }
     const QString& Err() const { return result_.errors; }

@@ -121,6 +121,12 @@ void StepRunner::runFrom(QWidget* window)
         const QString name = nextArg();
         runStep([&] { return step(name); });
     }
+    // Clicks still due are steps of the run too: they land before it ends.
+    if (next_ >= args_.size() && status_ == 0 && pending_ > 0 && open())
+        runStep([&] {
+            while (pending_ > 0 && status_ == 0) QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
+            return true;
+        });
 }
 
 void StepRunner::runStep(const std::function<bool()>& body)
@@ -152,6 +158,22 @@ void StepRunner::runStep(const std::function<bool()>& body)
     // What the step and the code after a closed window posted is handled before the next step.
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents();
+}
+
+void StepRunner::clickLater(const QString& ms, const QString& name)
+{
+    bool ok = false;
+    const int delay = ms.toInt(&ok);
+    if (!ok || delay < 0 || name.isEmpty()) {
+        PrintErr(QStringLiteral("programprobe: after: not a number of milliseconds and a name"));
+        status_ = 2;
+        return;
+    }
+    ++pending_;
+    QTimer::singleShot(delay, qApp, [this, name] {
+        --pending_;
+        if (!click(name)) status_ = 2;
+    });
 }
 
 QWidget* StepRunner::activeWindow() const
@@ -197,6 +219,11 @@ bool StepRunner::step(const QString& name)
         return type(target, text);
     }
     if (name == QLatin1String("click")) return click(nextArg());
+    if (name == QLatin1String("after")) {
+        const QString ms = nextArg();
+        clickLater(ms, nextArg());
+        return status_ == 0;
+    }
     if (name == QLatin1String("key")) return key(nextArg());
     if (name == QLatin1String("close")) return close(nextArg());
     if (name == QLatin1String("show")) return show(nextArg());

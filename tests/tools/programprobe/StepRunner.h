@@ -27,6 +27,8 @@ private:
     void runFrom(QWidget* window);
     void runStep(const std::function<bool()>& body);
     bool step(const QString& name);
+    // The after step: a click that lands when its time comes, whatever runs then.
+    void clickLater(const QString& ms, const QString& name);
     QString nextArg();
     QWidget* activeWindow() const;
     QObject* find(const QString& name) const;
@@ -47,5 +49,7 @@ private:
     QStringList args_;
     qsizetype next_ = 0;
     int status_ = 0;
+    // After clicks still to land.
+    int pending_ = 0;
     ProbeDialogs* dialogs_ = nullptr;
 };
