@@ -223,9 +223,12 @@ void AdjPower::TestPower_Click()
     endTest();
 }
 
+void AdjPower::holdButton(bool held) { TestPower->setEnabled(!held && !main_.FromFile); }
+
 void AdjPower::startTest()
 {
     state_ = State::Warning;
+    holdButton(true);
     main_.setBusy(true);
     // No time-out may end the warning behind the user's back.
     Timer1->stop();
@@ -263,6 +266,7 @@ void AdjPower::startTest()
     }
     QApplication::restoreOverrideCursor();
     state_ = State::Testing;
+    holdButton(false);
     Power->setEnabled(true);
     Timer1->start();
     Finish->setEnabled(true);
@@ -320,10 +324,12 @@ QStringList AdjPower::sendStop()
 void AdjPower::endTest()
 {
     state_ = State::Stopping;
+    holdButton(true);
     Finish->setEnabled(false);
     Power->setEnabled(false);
     const QStringList failed = sendStop();
     state_ = State::Idle;
+    holdButton(false);
     Power->setEnabled(true);
     Finish->setEnabled(true);
     main_.setBusy(false);

@@ -31,9 +31,6 @@ public:
     void Timer1_Timer();
     void Finish_Click();
 
-    // A test is being warned about, started, run or stopped.
-    bool TestRunning() const { return state_ != State::Idle; }
-
     QScrollBar* Power;
     QPushButton* TestPower;
     QLabel* GreenTestPic;
@@ -54,6 +51,9 @@ private:
     // Sends every stop step once, whatever the others did; the failures, described.
     QStringList sendStop();
     void endTest();
+    // While the test starts or stops, its button takes no click: a toggle then
+    // would stop or restart it half-way.
+    void holdButton(bool held);
     // A control error while the test runs: the test ends, then the user is told.
     void testFailed(const RuntimeError& error);
     void leave();

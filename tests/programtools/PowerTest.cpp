@@ -9,6 +9,7 @@
 #include "VellModem.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -304,6 +305,84 @@ TEST_F(PowerTest, LeavingWhileTheTransmitterIsBeingKeyedStopsItOnceKeyed)
               (QStringList{"tune", QStringLiteral("power %1").arg(powerByte(1008)), "power 0", "off"}));
     EXPECT_FALSE(form->Busy());
     EXPECT_EQ(prompt.Texts(), QStringList{Warning});
+}
+
+// Clicks on the test button, Escape and the close box that arrive while the
+// test is being started or stopped (wherever the control lets window events
+// through) start, stop or re-enter nothing: the transmitter is keyed once and
+// released once, each stop step sent once, and Finish still closes the window.
+TEST_F(PowerTest, NothingStartsStopsOrReentersTheTestWhileItStartsOrStops)
+{
+    enum class Step { None, Start, Stop };
+    auto click = [](AdjPower& w) { w.TestPower->click(); };
+    auto escape = [](AdjPower& w) { QTest::keyClick(&w, Qt::Key_Escape); };
+    auto closeBox = [](AdjPower& w) { w.close(); };
+    const struct {
+        const char* what;
+        Step during;
+        std::function<void(AdjPower&)> act;
+        int times;
+    } acts[] = {
+        {"a second click during the start", Step::Start, click, 1},
+        {"a second and a third click during the start", Step::Start, click, 2},
+        {"Escape during the start", Step::Start, escape, 1},
+        {"the close box during the start", Step::Start, closeBox, 1},
+        {"a second click during the stop", Step::Stop, click, 1},
+        {"a second and a third click during the stop", Step::Stop, click, 2},
+        {"Escape during the stop", Step::Stop, escape, 1},
+        {"the close box during the stop", Step::Stop, closeBox, 1},
+    };
+    ReadWithPower("lumbrel-fdx");
+    form->CurrentModem.TXRadio.txpower = 1008;
+    const QStringList once = {"tune", QStringLiteral("power %1").arg(powerByte(1008)), "power 0", "off"};
+
+    Step now = Step::None;
+    // Runs a whole test, start and stop, with onEvents at each pass of window events.
+    auto runTest = [&](AdjPower& window, const std::function<void()>& onEvents) {
+        clock.OnEvents = onEvents;
+        now = Step::Start;
+        window.TestPower->click();
+        now = Step::Stop;
+        if (window.isVisible() && window.TestPower->isChecked()) window.TestPower->click();
+        now = Step::None;
+        clock.OnEvents = nullptr;
+    };
+
+    // Where each step lets window events through.
+    QMap<Step, int> passes;
+    InPowerWindow([&](AdjPower& window) {
+        runTest(window, [&] { ++passes[now]; });
+        window.Finish->click();
+    });
+    ASSERT_GT(passes[Step::Start], 0);
+    ASSERT_GT(passes[Step::Stop], 0);
+
+    for (const auto& act : acts) {
+        for (int at = 1; at <= passes[act.during]; ++at) {
+            SCOPED_TRACE(testing::Message() << act.what << ", at pass " << at);
+            prompt.Clear();
+            const size_t frames = RadioMark();
+            InPowerWindow([&](AdjPower& window) {
+                int seen = 0;
+                runTest(window, [&] {
+                    if (now != act.during) return;
+                    ++seen;
+                    if (seen >= at && seen < at + act.times) act.act(window);
+                });
+                if (window.isVisible()) {
+                    EXPECT_FALSE(window.TestPower->isChecked());
+                    EXPECT_TRUE(window.TestPower->isEnabled());
+                    EXPECT_FALSE(window.Timer1->isActive()) << "no test left for the time-out";
+                    window.Finish->click();
+                }
+                EXPECT_FALSE(window.isVisible()) << "Finish closes the window";
+            });
+            EXPECT_EQ(describe(TxFramesSince(frames)), once);
+            EXPECT_FALSE(form->VellModem1->PortOpen());
+            EXPECT_FALSE(form->Busy());
+            EXPECT_EQ(prompt.Texts(), QStringList{Warning});
+        }
+    }
 }
 
 TEST_F(PowerTest, NoTestOfAConfigurationFromAFile)

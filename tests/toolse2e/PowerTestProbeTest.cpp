@@ -74,6 +74,88 @@ const Way ways[] = {
 INSTANTIATE_TEST_SUITE_P(EveryWayOut, PowerTestProbeTest, ::testing::ValuesIn(ways),
                          [](const ::testing::TestParamInfo<Way>& info) { return std::string(info.param.name); });
 
+// Clicks that land while the test is starting or stopping (the control lets
+// window events through while it waits on the modem) neither stop, restart nor
+// re-enter it: the transmitter is keyed once and released once, the button shows
+// what the transmitter does, Finish closes the window and the port is let go.
+// The start takes some 2.5 s and the stop some 1.5 s: the clicks land early,
+// midway and late in them.
+struct Overlap {
+    const char* name;
+    QStringList steps;  // from the open power window on, the test left running (or stopped)
+    bool running;       // the test still on once the clicks have landed
+};
+
+void PrintTo(const Overlap& overlap, std::ostream* out) { *out << overlap.name; }
+
+class PowerTestOverlapTest : public ::testing::TestWithParam<Overlap> {};
+
+TEST_P(PowerTestOverlapTest, AClickWhileTheTestStartsOrStopsIsNotTaken)
+{
+    const Overlap& overlap = GetParam();
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    QStringList held;
+    bool checked = false;
+    const ProgramProbe::Trigger closed{QStringLiteral("CLOSED AdjPower"), [&](qint64 pid) {
+                                           checked = true;
+                                           for (const QString& file : ProgramProbe::OpenFiles(pid))
+                                               if (file == run.Device()) held << file;
+                                       }};
+    ASSERT_TRUE(run.Probe(OpenPower + overlap.steps + QStringList{"wait", "2", "show", "AdjPower", "click", "Finish",
+                                                                  "wait", "1"},
+                          QString(), {closed}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+
+    const ProgramProbe::Result shown = run.Result().Shown(QStringLiteral("AdjPower"));
+    EXPECT_EQ(shown.Value("TestPower.Value"), overlap.running ? "True" : "False");
+    EXPECT_FALSE(shown.Printed("TestPower.Enabled")) << "the button back once the step is done";
+    EXPECT_TRUE(run.ErrLines("CLOSED").contains("CLOSED AdjPower")) << run.Err().toStdString();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(held.join(' ').toStdString(), "") << "the port closed with the window";
+
+    EXPECT_EQ(testSteps(run).join(", ").toStdString(),
+              QStringList({"tune", QStringLiteral("power %1").arg(LumbrelPowerByte(1008)), "power 0", "off"})
+                  .join(", ")
+                  .toStdString());
+    // Nothing reaches the transmitter after it is switched off.
+    const QStringList frames = PowerSteps(run.TxFrames());
+    ASSERT_GE(frames.size(), 2);
+    EXPECT_EQ(frames.mid(frames.size() - 2).join(", ").toStdString(), "power 0, off");
+    const QStringList boxes = run.ErrLines("MSGBOX");
+    ASSERT_EQ(boxes.size(), 1) << run.Err().toStdString();
+    EXPECT_TRUE(boxes[0].startsWith("MSGBOX title=Warning text=THE RADIO'S"));
+}
+
+const Overlap overlaps[] = {
+    {"SecondClickEarlyInTheStart", {"after", "150", "TestPower", "click", "TestPower"}, true},
+    {"SecondClickMidwayInTheStart", {"after", "900", "TestPower", "click", "TestPower"}, true},
+    {"SecondClickLateInTheStart", {"after", "1800", "TestPower", "click", "TestPower"}, true},
+    {"SecondAndThirdClickInTheStart",
+     {"after", "150", "TestPower", "after", "1200", "TestPower", "click", "TestPower"}, true},
+    {"FinishInTheStart", {"after", "600", "Finish", "click", "TestPower"}, true},
+    {"SecondClickEarlyInTheStop", {"click", "TestPower", "after", "100", "TestPower", "click", "TestPower"}, false},
+    {"SecondClickLateInTheStop", {"click", "TestPower", "after", "900", "TestPower", "click", "TestPower"}, false},
+    {"SecondAndThirdClickInTheStop",
+     {"click", "TestPower", "after", "100", "TestPower", "after", "700", "TestPower", "click", "TestPower"}, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(WhileAStepRuns, PowerTestOverlapTest, ::testing::ValuesIn(overlaps),
+                         [](const ::testing::TestParamInfo<Overlap>& info) { return std::string(info.param.name); });
+
+// A power below the radio's range: once the window has gone, the main window's
+// check corrects it, before the next step looks.
+TEST(PowerWindowProbe, ThePowerIsCheckedOnceTheWindowHasGone)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_TRUE(run.Probe(OpenPower + QStringList{"move", "Power", "1", "click", "Finish", "dump"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_EQ(run.ErrLines("MSGBOX").join('\n').toStdString(),
+              "MSGBOX title=Error, Invalid setting! text=ERROR - Tx Power Level.\\r\\rThe Tx Power Range is 100mW to "
+              "7000mW\\r\\rTx power is currently set to 7mW");
+    EXPECT_EQ(run.Value("TXRadio.txpower"), "1000");
+}
+
 // The radio falls silent right after the test's first power setting: the next
 // move fails, and every stop step still goes out, once, and the user is told.
 TEST(PowerTestLinkFault, EveryStopStepGoesOutAndTheUserIsTold)

@@ -22,9 +22,11 @@ ToolProbeRun::ToolProbeRun(const QString& profile, const QStringList& simArgumen
 {
 }
 
-bool ToolProbeRun::Probe(const QStringList& steps)
+bool ToolProbeRun::Probe(const QStringList& steps, const QString& dataDir,
+                         const std::vector<ProgramProbe::Trigger>& triggers)
 {
-    result_ = probe_.Run(QStringList{QStringLiteral("port"), Device()} + steps);
+    const QStringList data = dataDir.isEmpty() ? QStringList() : QStringList{QStringLiteral("--data"), dataDir};
+    result_ = probe_.Run(data + QStringList{QStringLiteral("port"), Device()} + steps, triggers);
     return result_.ended;
 }
 

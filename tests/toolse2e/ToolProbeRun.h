@@ -21,9 +21,10 @@ public:
 
     QString Device() const { return sim_.DevicePath(); }
 
-    // Runs programprobe with "port DEVICE" and then the steps; false when it did
-    // not end within the time.
-    bool Probe(const QStringList& steps);
+    // Runs programprobe with "port DEVICE" and then the steps, taking the databases
+    // from dataDir when one is given; false when it did not end within the time.
+    bool Probe(const QStringList& steps, const QString& dataDir = QString(),
+               const std::vector<ProgramProbe::Trigger>& triggers = {});
     int ExitCode() const { return result_.exitCode; }
     const QString& Out() const { return result_.output; }
     const QString& Err() const { return result_.errors; }
@@ -31,6 +32,7 @@ public:
     QStringList ErrLines(const QString& prefix) const { return result_.ErrorLines(prefix); }
     // A "Name=value" line of stdout (the last one of the name); null when none.
     QString Value(const QString& name) const { return result_.Value(name); }
+    const ProgramProbe::Result& Result() const { return result_; }
 
     // The log's lines, as the simulator wrote them so far.
     QStringList Log() const;

@@ -2,17 +2,34 @@
 // page by the modem's build type, a page leading to another, the graphical check
 // box choosing the preset, the preset in the configuration; and the harness's
 // refusal of controls that are not there to use.
+#include "SqlFile.h"
 #include "ToolProbeRun.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+const QStringList Preset207 = {"wizard", "click", "ButtonArray(1)", "click", "CheckBoxGraph", "click", "ButtonArray(1)"};
+
+// The shipped databases in a folder of the test's own, with the wizard's pictures.
+bool copyData(const QTemporaryDir& dir)
+{
+    const QString wizard = QStringLiteral(WIZARD_DATABASE_PATH);
+    const QString art = QFileInfo(wizard).dir().filePath(QStringLiteral("WizardArt"));
+    return QFile::copy(QStringLiteral(MODEM_DATABASE_PATH), dir.filePath(QStringLiteral("Modem.mdb"))) &&
+           QFile::copy(wizard, dir.filePath(QStringLiteral("Wizard.mdb"))) &&
+           QFile::link(art, dir.filePath(QStringLiteral("WizardArt")));
+}
 
 TEST(WizardProbe, AWalkThroughThePagesAppliesTheChosenPreset)
 {
     ToolProbeRun run(QStringLiteral("moskar-fdx"));
     ASSERT_TRUE(run.Probe({"read", "wizard", "show", "WizardForm", "click", "ButtonArray(1)", "show", "WizardForm",
-                           "click", "CheckBoxGraph", "click", "ButtonArray(1)", "dump"}));
+                           "click", "CheckBoxGraph", "click", "ButtonArray(1)", "dump", "show", "RSSI"}));
     EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
     EXPECT_EQ(run.ErrLines("WINDOW"), QStringList{"WINDOW WizardForm"});
     EXPECT_EQ(run.ErrLines("CLOSED"), QStringList{"CLOSED WizardForm"});
@@ -30,7 +47,8 @@ TEST(WizardProbe, AWalkThroughThePagesAppliesTheChosenPreset)
     EXPECT_EQ(run.Value("TryBeforeTX"), "True");
     EXPECT_EQ(run.Value("PortA.Parity"), "2");
     EXPECT_EQ(run.Value("PortA.Packet"), "5");
-    EXPECT_EQ(run.Value("RSSI"), "-108");
+    // The dump and the main window's box, shown once the window has been left.
+    EXPECT_EQ(run.Result().Values("RSSI").join(", "), "-108, -108");
     EXPECT_EQ(run.Value("TXRadio.TXFreq"), "952") << "frequencies untouched";
 }
 
@@ -58,6 +76,28 @@ TEST(WizardProbe, ANarrowBandModemTakesItsOwnPreset)
     EXPECT_EQ(run.Value("PTTTimeout"), "60");
     EXPECT_EQ(run.Value("TXRadio.TXDelay"), "30");
     EXPECT_EQ(run.Value("TXRadio.TXFreq"), "899") << "frequencies untouched";
+}
+
+// The preset put into SLIP with XON/XOFF flow control on port A, which the
+// control refuses: by the next step the main window has restored what was read.
+TEST(WizardProbe, ARefusedPresetIsRestoredBeforeTheNextStep)
+{
+    QTemporaryDir data;
+    ASSERT_TRUE(copyData(data));
+    ASSERT_TRUE(SqlFile::Run(data.filePath(QStringLiteral("Wizard.mdb")),
+                             {"UPDATE WizardSetting SET PortAISSLip = 1, PortAHand = 0 WHERE SetID = 207"}));
+    ToolProbeRun run(QStringLiteral("moskar-fdx"));
+    ASSERT_TRUE(run.Probe(QStringList{"read", "dump"} + Preset207 + QStringList{"dump"}, data.path()));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    const QStringList boxes = run.ErrLines("MSGBOX");
+    ASSERT_EQ(boxes.size(), 2) << run.Err().toStdString();
+    EXPECT_TRUE(boxes[0].contains("text=Wizard will not change Tx and Rx frequencies"));
+    EXPECT_TRUE(boxes[1].endsWith("text=The Wizard's Configuration is imcompatible with your modem, press Ok to "
+                                  "Restore Old Configuration."))
+        << boxes[1].toStdString();
+    const QStringList read = run.Result().Dumped(0).lines, after = run.Result().Dumped(1).lines;
+    ASSERT_FALSE(read.isEmpty());
+    EXPECT_EQ(after.join('\n').toStdString(), read.join('\n').toStdString());
 }
 
 TEST(WizardProbe, AnElementThePageDoesNotUseCannotBeClicked)

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -30,6 +31,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -99,7 +101,7 @@ StepRunner::StepRunner(MainForm& form, AnswerQueue& answers, QStringList args)
 
 int StepRunner::Run()
 {
-    runFrom();
+    runFrom(nullptr);
     out().flush();
     return status_;
 }
@@ -110,33 +112,68 @@ QString StepRunner::nextArg()
     return args_[next_++];
 }
 
-void StepRunner::runFrom()
+void StepRunner::runFrom(QWidget* window)
 {
-    ++depth_;
-    while (next_ < args_.size() && status_ == 0) {
+    // The steps act inside the window until one of them closes it.
+    const QPointer<QWidget> inside(window);
+    auto open = [&] { return !window || (inside && inside->isVisible()); };
+    while (next_ < args_.size() && status_ == 0 && open()) {
         const QString name = nextArg();
-        QWidget* modalBefore = QApplication::activeModalWidget();
-        // A modal window opened by the step takes the following steps.
-        QTimer watch;
-        watch.setInterval(10);
-        QObject::connect(&watch, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || modal == modalBefore || !modal->isVisible()) return;
-            watch.stop();
-            runFrom();
-            if (QApplication::activeModalWidget() == modal) {
-                // The steps ended with the window still open: nothing can close it now.
-                out().flush();
-                std::fflush(stdout);
-                std::fflush(stderr);
-                std::_Exit(status_);
-            }
-        });
-        watch.start();
-        if (!step(name)) status_ = 2;
-        watch.stop();
+        runStep([&] { return step(name); });
     }
-    --depth_;
+    // Clicks still due are steps of the run too: they land before it ends.
+    if (next_ >= args_.size() && status_ == 0 && pending_ > 0 && open())
+        runStep([&] {
+            while (pending_ > 0 && status_ == 0) QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
+            return true;
+        });
+}
+
+void StepRunner::runStep(const std::function<bool()>& body)
+{
+    QWidget* modalBefore = QApplication::activeModalWidget();
+    // A modal window opened meanwhile takes the following steps; once they have
+    // closed it, its run returns and the code after it goes on.
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == modalBefore || !modal->isVisible()) return;
+        watch.stop();
+        const QPointer<QWidget> opened(modal);
+        runFrom(modal);
+        if (opened && opened->isVisible()) {
+            // The steps ended with the window still open: nothing can close it now.
+            out().flush();
+            std::fflush(stdout);
+            std::fflush(stderr);
+            std::_Exit(status_);
+        }
+        // The code after the window may open another one.
+        watch.start();
+    });
+    watch.start();
+    if (!body()) status_ = 2;
+    watch.stop();
+    // What the step and the code after a closed window posted is handled before the next step.
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents();
+}
+
+void StepRunner::clickLater(const QString& ms, const QString& name)
+{
+    bool ok = false;
+    const int delay = ms.toInt(&ok);
+    if (!ok || delay < 0 || name.isEmpty()) {
+        PrintErr(QStringLiteral("programprobe: after: not a number of milliseconds and a name"));
+        status_ = 2;
+        return;
+    }
+    ++pending_;
+    QTimer::singleShot(delay, qApp, [this, name] {
+        --pending_;
+        if (!click(name)) status_ = 2;
+    });
 }
 
 QWidget* StepRunner::activeWindow() const
@@ -182,6 +219,11 @@ bool StepRunner::step(const QString& name)
         return type(target, text);
     }
     if (name == QLatin1String("click")) return click(nextArg());
+    if (name == QLatin1String("after")) {
+        const QString ms = nextArg();
+        clickLater(ms, nextArg());
+        return status_ == 0;
+    }
     if (name == QLatin1String("key")) return key(nextArg());
     if (name == QLatin1String("close")) return close(nextArg());
     if (name == QLatin1String("show")) return show(nextArg());

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class AnswerQueue;
@@ -10,7 +11,8 @@ struct ProbeDialogs;
 class QWidget;
 
 // Runs the harness's steps in order against the program's own windows. A step
-// that opens a modal window does not block: the following steps run inside it.
+// that opens a modal window does not block: the following steps run inside it
+// until one closes it; then the code after the window runs, and the steps go on.
 class StepRunner {
 public:
     StepRunner(MainForm& form, AnswerQueue& answers, QStringList args);
@@ -21,8 +23,12 @@ public:
     void UseDialogs(ProbeDialogs& dialogs) { dialogs_ = &dialogs; }
 
 private:
-    void runFrom();
+    // Runs steps until they end or, inside a modal window, until it closes.
+    void runFrom(QWidget* window);
+    void runStep(const std::function<bool()>& body);
     bool step(const QString& name);
+    // The after step: a click that lands when its time comes, whatever runs then.
+    void clickLater(const QString& ms, const QString& name);
     QString nextArg();
     QWidget* activeWindow() const;
     QObject* find(const QString& name) const;
@@ -43,6 +49,7 @@ private:
     QStringList args_;
     qsizetype next_ = 0;
     int status_ = 0;
-    int depth_ = 0;
+    // After clicks still to land.
+    int pending_ = 0;
     ProbeDialogs* dialogs_ = nullptr;
 };
