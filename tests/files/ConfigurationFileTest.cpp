@@ -416,3 +416,70 @@ TEST_F(ConfigurationFileTest, ADefaultsFileSetsTheSettingsAndKeepsTheIdentity)
     EXPECT_EQ(target.PTTTimeout, source.PTTTimeout) << "read before the missing field";
     EXPECT_EQ(target.CAvoid, filled(2, false).CAvoid) << "after it";
 }
+
+TEST_F(ConfigurationFileTest, TheOpenCommandReadsTheFieldsInItsOwnOrder)
+{
+    // The order of the open command; the optional fields never end a read.
+    const char* const order[] = {
+        "PortASpeed", "PortADataBit", "PortAStopBit", "PortAParity", "PortAPacket", "PortAHand", "PortAEOMChar",
+        "PortAMaxFrame", "PortACharTimer", "PortASID1", "PortASID2", "PortASIDType", "PortAISLive", "PortAEOMEnable",
+        "PortAISSlip", "PortBSpeed", "PortBDataBit", "PortBStopBit", "PortBParity", "PortBPacket", "PortBHand",
+        "PortBEOMChar", "PortBMaxFrame", "PortBCharTimer", "PortBSID1", "PortBSID2", "PortBSIDType", "PortBISLive",
+        "PortBEOMEnable", "PortBISSlip", "PortBEnabled", "TXFreq", "TXFreqTrim", "TXTrimGain", "TXPower", "Powerhl",
+        "TXDelay", "PowerAlarm", "TXType", "TXFirmware", "TXminTCT", "TXmaxTCT", "TXSerial", "TXCanFreqTrim",
+        "RXType", "RXFreq", "RXFreqTrim", "RXTrimGain", "RXFirmware", "RXminTCT", "RXmaxTCT", "RXSerial",
+        "RXCanFreqTrim", "PTTTimeout", "firmware", "SerialNo", "ModemType", "ModemID", "PTTControl", "CAvoid",
+        "SIDCode", "DiagEnable", "DiagSID1", "DiagSID2", "NoOfSlot", "TimePerSlot", "TryBeforeTX", "DiagRepeat",
+        "RSSI", "HDX", "ExtRF", "BaudRate9600", "DiagsEditable"};
+    const QStringList optional = {"TXSerial", "TXCanFreqTrim", "RXSerial", "RXCanFreqTrim", "DiagsEditable"};
+    auto memberOf = [](const QString& field) {
+        for (const FormatField& f : FileFormat)
+            if (field == QLatin1String(f.Field)) return QString::fromLatin1(f.Member);
+        return QString();
+    };
+
+    const QString pristine = PathIn(QStringLiteral("pristine.mdb"));
+    const QString path = PathIn(QStringLiteral("site.mdb"));
+    const ModemSetting source = filled(1, true);
+    ConfigurationFile::Write(source, pristine);
+    for (const char* failing : order) {
+        if (optional.contains(QLatin1String(failing))) continue;
+        SCOPED_TRACE(failing);
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(pristine, path));
+        ASSERT_TRUE(SqlFile::Run(path, {QStringLiteral("update ModemSetting set %1=NULL").arg(failing)}));
+        ModemSetting target = filled(2, false);
+        const ModemSetting before = target;
+        const std::optional<RuntimeError> e = RaisedError([&] { ConfigurationFile::Open(path).Read(target, spec); });
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->Number(), 94);
+        bool reached = false;
+        for (const char* field : order) {
+            reached = reached || qstrcmp(field, failing) == 0;
+            const QString member = memberOf(QString::fromLatin1(field));
+            ASSERT_FALSE(member.isEmpty()) << field;
+            EXPECT_EQ(Members::Get(target, member), Members::Get(reached ? before : source, member))
+                << field << (reached ? " is not read before " : " is read before ") << failing;
+        }
+    }
+}
+
+TEST_F(ConfigurationFileTest, TextsWithoutAValueAreSavedAsEmptyTexts)
+{
+    // As a record starts, and as a radio whose version could not be read leaves it.
+    ModemSetting source = filled(1, true);
+    source.Firmware = QString();
+    source.TXRadio.Firmware = QString();
+    source.RXRadio.SerialNo = QString();
+    const QString path = PathIn(QStringLiteral("site.mdb"));
+    ConfigurationFile::Write(source, path);
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select typeof(firmware), typeof(TXFirmware), typeof(RXSerial), "
+                                                 "count(*) from ModemSetting")),
+              (QList<QStringList>{{"text", "text", "text", "1"}}));
+
+    ModemSetting target = filled(2, false);
+    ConfigurationFile::Open(path).Read(target, spec);
+    EXPECT_EQ(target.Firmware, QString());
+    EXPECT_EQ(target.TXRadio.Firmware, QString());
+    EXPECT_EQ(target.RXRadio.SerialNo, QString()) << "an empty serial number, not the unread one";
+}
