@@ -5,6 +5,7 @@
 #include "QtFileDialogs.h"
 #include "RuntimeError.h"
 #include "SaveName.h"
+#include "SettingDomain.h"
 #include "StartModule.h"
 #include "VellModem.h"
 
@@ -143,7 +144,9 @@ void MainForm::showFileConfiguration()
     VellModem1->CreatModem(modemType, txRadio, rxRadio);
     FromFile = true;
     bool displayError = false;
-    if (!VellModem1->QuerySetting(CurrentModem, displayError)) {
+    // A value that no setting of the modem stands for breaks the rules before any rule is asked.
+    const bool held = SettingDomain::Outside(CurrentModem).isEmpty();
+    if (held && !VellModem1->QuerySetting(CurrentModem, displayError)) {
         configurationRejected_ = false;
         EnableScreen();
         SetDisplay();
