@@ -14,9 +14,12 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 const QString ConfigurationFile::TableName = QStringLiteral("ModemSetting");
@@ -39,6 +42,16 @@ void discard(const QString& temporary)
     QFile::remove(temporary + QStringLiteral("-journal"));
 }
 
+// The field's value; a number that is not finite would be stored as Null, which no
+// open command reads back.
+QVariant stored(const Field& field, const ModemSetting& modem)
+{
+    const QVariant value = field.Stored(modem);
+    if (field.Type == DataType::Double && !std::isfinite(value.toDouble()))
+        throw DatabaseError::fieldOverflow(field.Name, value.toString(), QStringLiteral("finite numbers"));
+    return value;
+}
+
 RuntimeError saveError(const QString& path, int error)
 {
     return RuntimeError(75, QStringLiteral("Could not save the file '%1': %2.")
@@ -57,13 +70,45 @@ void syncToDisk(const QString& path, const QString& saved)
 }
 
 // The complete file takes the place of the old one in one step, on the disk
-// before the old one goes.
-void replace(const QString& temporary, const QString& path)
+// before the old one goes. Errors name the file chosen, not the link to it.
+void replace(const QString& temporary, const QString& target, const QString& chosen)
 {
-    syncToDisk(temporary, path);
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0)
-        throw saveError(path, errno);
-    syncToDisk(QFileInfo(path).path(), path);
+    syncToDisk(temporary, chosen);
+    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
+        throw saveError(chosen, errno);
+    syncToDisk(QFileInfo(target).path(), chosen);
+}
+
+// A rename needs only the folder's permission: the file's own is asked here, so
+// that a file the user may not write is never replaced.
+std::optional<struct stat> replaceable(const QString& target, const QString& chosen)
+{
+    struct stat old {};
+    if (::stat(QFile::encodeName(target).constData(), &old) != 0) return std::nullopt;
+    if (::faccessat(AT_FDCWD, QFile::encodeName(target).constData(), W_OK, AT_EACCESS) != 0)
+        throw saveError(chosen, errno);
+    return old;
+}
+
+// The new file keeps what the old one had: its owner and group where the user may
+// set them, and its mode.
+void keepOwnership(const QString& temporary, const struct stat& old, const QString& chosen)
+{
+    const QByteArray file = QFile::encodeName(temporary);
+    if (::chown(file.constData(), old.st_uid, old.st_gid) != 0) {
+        // Not allowed to give the file away: the group may still be one of the user's.
+        [[maybe_unused]] const int ignored = ::chown(file.constData(), uid_t(-1), old.st_gid);
+    }
+    if (::chmod(file.constData(), old.st_mode & 07777) != 0) throw saveError(chosen, errno);
+}
+
+// The user never chose the temporary file: every error speaks of the file chosen.
+RuntimeError aboutTheChosenFile(const RuntimeError& error, const QString& temporary, const QString& chosen)
+{
+    QString text = error.Description();
+    text.replace(temporary, chosen);
+    if (!text.contains(chosen)) text = QStringLiteral("Could not save the file '%1': %2").arg(chosen, text);
+    return RuntimeError(error.Number(), text);
 }
 
 // The Windows program's files are Jet databases; their header names the engine.
@@ -93,6 +138,7 @@ void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
     const QString temporary = temporaryPath(target);
     try {
+        const std::optional<struct stat> old = replaceable(target, path);
         Database database = Database::CreateDatabase(temporary);
         // The file is not in use until it is complete and synced, so it needs no journal.
         database.Execute(QStringLiteral("pragma journal_mode=off"));
@@ -103,11 +149,15 @@ void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
         database.AppendTableDef(table);
         Recordset records = database.OpenRecordset(TableName);
         records.AddNew();
-        for (const Field& field : ConfigurationFields::InFileOrder()) records.SetField(field.Name, field.Stored(modem));
+        for (const Field& field : ConfigurationFields::InFileOrder()) records.SetField(field.Name, stored(field, modem));
         records.Update();
         records.Close();
         database.Close();
-        replace(temporary, target);
+        if (old) keepOwnership(temporary, *old, path);
+        replace(temporary, target, path);
+    } catch (const RuntimeError& error) {
+        discard(temporary);
+        throw aboutTheChosenFile(error, temporary, path);
     } catch (...) {
         discard(temporary);
         throw;
