@@ -96,9 +96,9 @@ void MainForm::openRecentFile(int index)
 {
     // An unused entry has no menu item to choose.
     if (MainFormBusy || RecentFiles[index] == QLatin1String("1")) return;
-    const QString path = RecentFiles[index];
-    ReadFromDatFile(path);
-    AddOldFileList(path);
+    const QString entry = RecentFiles[index];
+    ReadFromDatFile(SaveName::ListedFile(entry));
+    AddOldFileList(entry);
 }
 
 void MainForm::ReadFromDatFile(const QString& Filename)

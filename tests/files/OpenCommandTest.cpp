@@ -293,6 +293,39 @@ TEST_F(OpenCommandTest, TheRecentListFollowsSavesAndOpens)
     EXPECT_EQ(form->RecentFile(1), mdb("b"));
 }
 
+TEST_F(OpenCommandTest, AnEntryOfSaveOpensTheFileSaveWroteWhateverElseBearsItsName)
+{
+    ReadModem();
+    SaveAs(PathIn(QStringLiteral("proj.mdb")));
+    SaveAs(PathIn(QStringLiteral("site.mdb")));
+    const ModemSetting saved = form->CurrentModem;
+    ASSERT_TRUE(QDir().mkdir(PathIn(QStringLiteral("proj"))));
+    QFile other(PathIn(QStringLiteral("site")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("not a configuration");
+    other.close();
+    ASSERT_EQ(RecentFiles(), (QStringList{PathIn(QStringLiteral("site")), PathIn(QStringLiteral("proj")), "1", "1"}));
+
+    for (const char* step : {"proj beside a folder proj", "site beside a file site"}) {
+        SCOPED_TRACE(step);
+        form->CurrentModem.SerialNo = QStringLiteral("000000");
+        form->VellModem1->setWorking(false);
+        prompt.Clear();
+        form->Menu_FileName2_Click();
+        EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+        EXPECT_TRUE(form->VellModem1->Working());
+        EXPECT_TRUE(ScreenEnabled());
+        EXPECT_EQ(form->CurrentModem.SerialNo, saved.SerialNo);
+    }
+    EXPECT_EQ(RecentFiles(), (QStringList{PathIn(QStringLiteral("site")), PathIn(QStringLiteral("proj")), "1", "1"}));
+
+    // The Open dialog opens the file chosen, even one without extension.
+    Open(PathIn(QStringLiteral("site")));
+    ASSERT_EQ(prompt.Boxes().size(), 1);
+    EXPECT_EQ(prompt.Boxes()[0].Text, QStringLiteral("'%1' is not a configuration file that this program can read.")
+                                          .arg(PathIn(QStringLiteral("site"))));
+}
+
 TEST_F(OpenCommandTest, NothingOpensOrPrintsWhileTheModemIsBeingRead)
 {
     const QString path = SavedFile(QStringLiteral("site.mdb"));
