@@ -1,7 +1,6 @@
 #include "ConfigurationFile.h"
 
 #include "ConfigurationFields.h"
-
 #include "DatabaseError.h"
 #include "FieldValue.h"
 #include "ModemSetting.h"
