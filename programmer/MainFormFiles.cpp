@@ -5,6 +5,7 @@
 #include "QtFileDialogs.h"
 #include "RuntimeError.h"
 #include "SaveName.h"
+#include "SettingDomain.h"
 #include "StartModule.h"
 #include "VellModem.h"
 
@@ -95,9 +96,9 @@ void MainForm::openRecentFile(int index)
 {
     // An unused entry has no menu item to choose.
     if (MainFormBusy || RecentFiles[index] == QLatin1String("1")) return;
-    const QString path = RecentFiles[index];
-    ReadFromDatFile(path);
-    AddOldFileList(path);
+    const QString entry = RecentFiles[index];
+    ReadFromDatFile(SaveName::ListedFile(entry));
+    AddOldFileList(entry);
 }
 
 void MainForm::ReadFromDatFile(const QString& Filename)
@@ -143,7 +144,9 @@ void MainForm::showFileConfiguration()
     VellModem1->CreatModem(modemType, txRadio, rxRadio);
     FromFile = true;
     bool displayError = false;
-    if (!VellModem1->QuerySetting(CurrentModem, displayError)) {
+    // A value that no setting of the modem stands for breaks the rules before any rule is asked.
+    const bool held = SettingDomain::Outside(CurrentModem).isEmpty();
+    if (held && !VellModem1->QuerySetting(CurrentModem, displayError)) {
         configurationRejected_ = false;
         EnableScreen();
         SetDisplay();

@@ -58,8 +58,11 @@ void MainForm::Form_Load()
 
     QString port = UserSettings::GetSetting(StartUp, QStringLiteral("CommPort"), QStringLiteral("1"));
     InitDir = UserSettings::GetSetting(StartUp, QStringLiteral("InitDir"), QStringLiteral("1"));
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= 4; ++i) {
         RecentFiles[i] = UserSettings::GetSetting(StartUp, QStringLiteral("FileName%1").arg(i), QStringLiteral("1"));
+        // An entry emptied outside the program names no file: it is unused.
+        if (RecentFiles[i].trimmed().isEmpty()) RecentFiles[i] = QStringLiteral("1");
+    }
     SetMenu();
 
     bool found = false;

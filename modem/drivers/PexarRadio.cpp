@@ -86,7 +86,7 @@ bool PexarRadio::QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TX
     bool invalid = false;
 
     // The band and the raster are shown whatever DisplayError says.
-    if (RadioSet.TXFreq < constants_.MinTXFreq || RadioSet.TXFreq > constants_.MaxTXFreq) {
+    if (ValidationRules::Outside(RadioSet.TXFreq, constants_.MinTXFreq, constants_.MaxTXFreq)) {
         reject(QString::fromLatin1(constants_.BandMessage));
         invalid = true;
     }

@@ -5,6 +5,7 @@
 #include "RadioMap.h"
 #include "RadioSetting.h"
 #include "RuntimeError.h"
+#include "ValidationRules.h"
 #include "VbNumbers.h"
 
 #include <cmath>
@@ -228,7 +229,7 @@ bool SynthesisedRadio::QuerySetting(RadioSetting& RadioSet, bool& DisplayError, 
     };
 
     if (TXorRX == 0) {
-        rule(RadioSet.TXFreq > s.MaxTXFreq || RadioSet.TXFreq < s.MinTXFreq,
+        rule(ValidationRules::Outside(RadioSet.TXFreq, s.MinTXFreq, s.MaxTXFreq),
              QStringLiteral("The transmit freq of modem is limited to between ") + num(s.MinTXFreq) +
                  QStringLiteral("Mhz and ") + num(s.MaxTXFreq) + QStringLiteral(" Mhz"));
         channel(RadioSet.TXFreq, Side::Transmit);
@@ -248,7 +249,7 @@ bool SynthesisedRadio::QuerySetting(RadioSetting& RadioSet, bool& DisplayError, 
             RadioSet.txpower = 1000;
         }
     } else if (TXorRX == 1) {
-        rule(RadioSet.RXFreq > s.MaxRXFreq || RadioSet.RXFreq < s.MinRXFreq,
+        rule(ValidationRules::Outside(RadioSet.RXFreq, s.MinRXFreq, s.MaxRXFreq),
              QStringLiteral("The Receive freq of modem is limited to between ") + num(s.MinRXFreq) +
                  QStringLiteral(" and ") + num(s.MaxRXFreq));
         channel(RadioSet.RXFreq, Side::Receive);

@@ -22,4 +22,7 @@ public:
     static QStringList Failures(const ModemSetting& setting);
 
     static const QString Title;
+
+    // A limit check that a non-finite number fails too (NaN compares false both ways).
+    static bool Outside(double value, double low, double high) { return !(value >= low && value <= high); }
 };

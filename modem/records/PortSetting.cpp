@@ -1,36 +1,8 @@
 #include "PortSetting.h"
 
-namespace {
+#include "CodeTables.h"
 
-struct CodeText {
-    int code;
-    const char* text;
-};
-
-template <std::size_t N>
-QString textOf(const CodeText (&table)[N], int code)
-{
-    for (const CodeText& entry : table) {
-        if (entry.code == code)
-            return QString::fromLatin1(entry.text);
-    }
-    return QString();
-}
-
-constexpr CodeText rateTexts[] = {
-    {1, "1200"}, {2, "2400"}, {3, "4800"}, {4, "9600"},
-    {5, "19200"}, {6, "110"}, {7, "300"}, {8, "600"},
-};
-
-constexpr CodeText parityTexts[] = {{0, ",N"}, {1, ",O"}, {2, ",E"}};
-
-constexpr CodeText handShakeTexts[] = {{0, "XON/XOFF"}, {1, "None"}, {2, "Hardware"}};
-
-constexpr CodeText sidTypeTexts[] = {
-    {0, "User Port"}, {1, "Translate Streams"}, {2, "Trunk Streams"}, {3, "Repeat Streams"},
-};
-
-}  // namespace
+using CodeTables::TextOf;
 
 // Both directions copy the same list of members.
 void PortSetting::BackupTo(PortSetting& Back) const
@@ -59,16 +31,16 @@ void PortSetting::RestoreFrom(const PortSetting& Back)
 
 QString PortSetting::FormatLayer() const
 {
-    return textOf(rateTexts, CommSpeed) + textOf(parityTexts, Parity) + u',' + QString::number(DataBit)
+    return TextOf(CodeTables::CommSpeeds, CommSpeed) + TextOf(CodeTables::Parities, Parity) + u',' + QString::number(DataBit)
         + u',' + QString::number(StopBit);
 }
 
 QString PortSetting::FormatHand() const
 {
-    return textOf(handShakeTexts, HandShake);
+    return TextOf(CodeTables::HandShakes, HandShake);
 }
 
 QString PortSetting::FormatSIDType() const
 {
-    return textOf(sidTypeTexts, SIDType);
+    return TextOf(CodeTables::SIDTypes, SIDType);
 }

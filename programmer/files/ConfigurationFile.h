@@ -18,8 +18,10 @@ public:
 
     // Writes the configuration to path: complete under a temporary name in the same
     // folder first, then renamed over path, so that a failed write leaves the file
-    // at path as it was and nothing else behind. Raises the database's or the file
-    // system's error.
+    // at path as it was and nothing else behind. A file at path that the user may
+    // not write is not replaced; one replaced keeps its mode, and its owner and
+    // group as far as the user may set them. A number that is not finite is refused.
+    // Raises the database's or the file system's error, naming path.
     static void Write(const ModemSetting& modem, const QString& path);
 
     // Opens the file read-only at the first row of its table. A path that names no

@@ -20,3 +20,9 @@ QString SaveName::Base() const
 QString SaveName::Path() const { return Base() + QStringLiteral(".mdb"); }
 
 bool SaveName::IsChosenFile() const { return QDir::cleanPath(chosen_) == QDir::cleanPath(Path()); }
+
+QString SaveName::ListedFile(const QString& entry)
+{
+    const SaveName saved(entry);
+    return saved.Base() == entry && QFileInfo(saved.Path()).isFile() ? saved.Path() : entry;
+}

@@ -21,6 +21,11 @@ public:
     // The file written is the one chosen, so the dialog has asked before replacing it.
     bool IsChosenFile() const;
 
+    // The file to open for a recent entry: Save lists its files by their Base(), so
+    // an entry that is one opens the ".mdb" file Save wrote whenever there is one,
+    // whatever else bears the entry's own name; any other entry opens as it stands.
+    static QString ListedFile(const QString& entry);
+
 private:
     QString chosen_;
     QString folder_;

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <limits>
+
 namespace {
 
 using PexarQuery = PexarFixture;
@@ -62,6 +64,10 @@ TEST_P(PexarQuery, TransmitFrequencyBandAndRaster)
         {"0.1 Hz off", model.TXFreq + 0.0000001, {raster}},
         {"0.01 Hz off, within the tolerance", model.TXFreq + 0.00000001, {}},
         {"far out of band and off the raster", model.MinTX - 1.003, {band, raster}},
+        // What a file may hold: every limit fails, and there is no raster to be off.
+        {"not a number", std::numeric_limits<double>::quiet_NaN(), {band}},
+        {"infinite", std::numeric_limits<double>::infinity(), {band}},
+        {"minus infinite", -std::numeric_limits<double>::infinity(), {band}},
     };
     Query q(*driver, prompt);
     for (const Case& c : cases) {

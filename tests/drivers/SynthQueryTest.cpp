@@ -1,6 +1,8 @@
 #include "SynthRadioFixture.h"
 
+#include <cmath>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -25,6 +27,11 @@ QString power(int mW)
                    "Tx power is currently set to %1mW")
         .arg(mW);
 }
+
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double Inf = std::numeric_limits<double>::infinity();
+
+bool sameNumber(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
 
 struct Case {
     const char* name;
@@ -61,8 +68,8 @@ protected:
             EXPECT_EQ(display, c.displayError);
             EXPECT_EQ(TakeTexts(title), c.texts);
             EXPECT_EQ(r.txpower, c.txpowerAfter);
-            EXPECT_EQ(r.TXFreq, before.TXFreq);
-            EXPECT_EQ(r.RXFreq, before.RXFreq);
+            EXPECT_TRUE(sameNumber(r.TXFreq, before.TXFreq)) << r.TXFreq;
+            EXPECT_TRUE(sameNumber(r.RXFreq, before.RXFreq)) << r.RXFreq;
             EXPECT_EQ(r.TXDelay, before.TXDelay);
         }
     }
@@ -80,6 +87,9 @@ TEST_F(SynthQuery, LumbrelTransmitRules)
             {"one channel below", [](auto& r) { r.TXFreq = 449.9875; }, true, true, {band}},
             {"one channel above", [](auto& r) { r.TXFreq = 470.0125; }, true, true, {band}},
             {"out of band, quiet", [](auto& r) { r.TXFreq = 449.9875; }, false, true, {}},
+            {"not a number", [](auto& r) { r.TXFreq = NaN; }, true, true, {band}},
+            {"infinite, quiet", [](auto& r) { r.TXFreq = Inf; }, false, true, {}},
+            {"minus infinite", [](auto& r) { r.TXFreq = -Inf; }, true, true, {band}},
             {"on the raster", [](auto& r) { r.TXFreq = 450.0125; }, true, false, {}},
             {"off the raster", [](auto& r) { r.TXFreq = 450.013; }, true, true, {raster}},
             {"off the raster, quiet", [](auto& r) { r.TXFreq = 450.013; }, false, true, {raster}},
@@ -119,6 +129,8 @@ TEST_F(SynthQuery, LumbrelReceiveRules)
             {"one channel below", [](auto& r) { r.RXFreq = 449.9875; }, true, true, {band}},
             {"one channel above", [](auto& r) { r.RXFreq = 470.0125; }, true, true, {band}},
             {"out of band, quiet", [](auto& r) { r.RXFreq = 470.0125; }, false, true, {}},
+            {"not a number", [](auto& r) { r.RXFreq = NaN; }, true, true, {band}},
+            {"infinite", [](auto& r) { r.RXFreq = Inf; }, true, true, {band}},
             {"on the raster", [](auto& r) { r.RXFreq = 450.0125; }, true, false, {}},
             {"off the raster, quiet", [](auto& r) { r.RXFreq = 450.013; }, false, true, {raster}},
             {"both broken", [](auto& r) { r.RXFreq = 470.013; }, true, true, {band, raster}},

@@ -1,4 +1,5 @@
 // The configuration file format on its own: written, checked with SQL, read back.
+#include "AsNobody.h"
 #include "ConfigurationFile.h"
 #include "FileFormat.h"
 #include "Members.h"
@@ -13,6 +14,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +80,66 @@ protected:
         target.TXRadio.TrimAdjustable = false;
         target.WriteTxPwr = target.TXRadio.WriteTxPwr = target.RXRadio.WriteTxPwr = false;
         return target;
+    }
+
+    // A folder of its own for the user of the test: "nobody" when the tests run as root.
+    QString UsersFolder()
+    {
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                              QFile::ReadOther | QFile::ExeOther);
+        const QString folder = PathIn(QStringLiteral("cfg"));
+        EXPECT_TRUE(QDir().mkpath(folder));
+        if (::geteuid() == 0) {
+            EXPECT_EQ(::chown(QFile::encodeName(folder).constData(), AsNobody::User, AsNobody::Group), 0);
+        }
+        return folder;
+    }
+
+    struct Ownership {
+        const char* name;
+        uid_t owner;
+        gid_t group;
+        mode_t mode;
+        bool replaced;
+        uid_t ownerAfter;
+        gid_t groupAfter;
+    };
+
+    // Saves over a file of the given owner, group and mode as the user of the test.
+    void SaveOver(const QString& folder, const Ownership& c)
+    {
+        SCOPED_TRACE(c.name);
+        const QString path = folder + QStringLiteral("/site.mdb");
+        const QByteArray file = QFile::encodeName(path);
+        QFile::remove(path);
+        ConfigurationFile::Write(filled(3, true), path);
+        ASSERT_EQ(::chown(file.constData(), c.owner, c.group), 0);
+        ASSERT_EQ(::chmod(file.constData(), c.mode), 0);
+        const QByteArray before = contents(path);
+        const ModemSetting saved = filled(1, false);
+
+        std::optional<RuntimeError> e;
+        {
+            AsNobody nobody;
+            ASSERT_EQ(nobody.Active(), ::getuid() == 0);
+            e = RaisedError([&] { ConfigurationFile::Write(saved, path); });
+        }
+        struct stat after {};
+        ASSERT_EQ(::stat(file.constData(), &after), 0);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+        EXPECT_EQ(after.st_uid, c.replaced ? c.ownerAfter : c.owner);
+        EXPECT_EQ(after.st_gid, c.replaced ? c.groupAfter : c.group);
+        if (c.replaced) {
+            EXPECT_FALSE(e) << e->Description().toStdString();
+            EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select SerialNo from ModemSetting")),
+                      (QList<QStringList>{{saved.SerialNo}}));
+        } else {
+            ASSERT_TRUE(e);
+            EXPECT_EQ(e->Number(), 75);
+            EXPECT_EQ(e->Description(), QStringLiteral("Could not save the file '%1': Permission denied.").arg(path));
+            EXPECT_EQ(contents(path), before);
+        }
+        EXPECT_EQ(everyFileIn(folder), QStringList{QStringLiteral("site.mdb")}) << "nothing left behind";
     }
 
     QTemporaryDir dir;
@@ -197,8 +263,9 @@ TEST_F(ConfigurationFileTest, SixteenBitFieldsRefuseWhatDoesNotFitAndKeepThePrev
             ASSERT_TRUE(e);
             EXPECT_EQ(e->Number(), 3349);
             EXPECT_EQ(e->Description(),
-                      QStringLiteral("Numeric field overflow: the field '%1' holds -32768 to 32767, not %2.")
-                          .arg(names[i])
+                      QStringLiteral("Could not save the file '%1': Numeric field overflow: the field '%2' holds "
+                                     "-32768 to 32767, not %3.")
+                          .arg(path, names[i])
                           .arg(value));
             EXPECT_EQ(contents(path), before);
             EXPECT_EQ(everyFileIn(dir.path()), filesBefore) << "nothing left behind";
@@ -212,6 +279,68 @@ TEST_F(ConfigurationFileTest, SixteenBitFieldsRefuseWhatDoesNotFitAndKeepThePrev
             EXPECT_EQ(back.*fields[i], value) << names[i];
         }
     }
+}
+
+TEST_F(ConfigurationFileTest, ANumberThatIsNotFiniteIsRefusedAndKeepsThePreviousFile)
+{
+    // Stored, such a number would come back without a value, and the file would no longer open.
+    const QString path = PathIn(QStringLiteral("site.mdb"));
+    ConfigurationFile::Write(filled(3, true), path);
+    const QByteArray before = contents(path);
+    const QStringList filesBefore = everyFileIn(dir.path());
+    const struct {
+        const char* field;
+        std::function<void(ModemSetting&)> change;
+        const char* shown;
+    } cases[] = {
+        {"TXFreq", [](ModemSetting& m) { m.TXRadio.TXFreq = std::numeric_limits<double>::quiet_NaN(); }, "nan"},
+        {"TXFreq", [](ModemSetting& m) { m.TXRadio.TXFreq = std::numeric_limits<double>::infinity(); }, "inf"},
+        {"RXFreq", [](ModemSetting& m) { m.RXRadio.RXFreq = -std::numeric_limits<double>::infinity(); }, "-inf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shown);
+        ModemSetting m = filled(1, true);
+        c.change(m);
+        const std::optional<RuntimeError> e = RaisedError([&] { ConfigurationFile::Write(m, path); });
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->Number(), 3349);
+        EXPECT_EQ(e->Description(), QStringLiteral("Could not save the file '%1': Numeric field overflow: the field "
+                                                   "'%2' holds finite numbers, not %3.")
+                                        .arg(path, c.field, c.shown));
+        EXPECT_EQ(contents(path), before);
+        EXPECT_EQ(everyFileIn(dir.path()), filesBefore);
+    }
+}
+
+TEST_F(ConfigurationFileTest, TheUsersOwnFileIsReplacedOnlyWhenWritableAndKeepsItsMode)
+{
+    const QString folder = UsersFolder();
+    const uid_t user = ::getuid() == 0 ? AsNobody::User : ::getuid();
+    const gid_t group = ::getuid() == 0 ? AsNobody::Group : ::getgid();
+    const Ownership cases[] = {
+        {"read-only", user, group, 0444, false, 0, 0},
+        {"read-only to the owner, writable to the group", user, group, 0464, false, 0, 0},
+        {"private", user, group, 0600, true, user, group},
+        {"shared with the group", user, group, 0640, true, user, group},
+        {"writable to everyone", user, group, 0666, true, user, group},
+    };
+    for (const Ownership& c : cases) SaveOver(folder, c);
+}
+
+TEST_F(ConfigurationFileTest, AnotherUsersFileIsReplacedOnlyWhenTheUserMayWriteIt)
+{
+    if (::getuid() != 0) GTEST_SKIP() << "files of another user can only be set up when the tests run as root";
+    const QString folder = UsersFolder();
+    using U = AsNobody;
+    const Ownership cases[] = {
+        {"another user's file", 0, 0, 0644, false, 0, 0},
+        {"another user's file in the user's group, read-only to it", 0, U::Users, 0640, false, 0, 0},
+        {"nobody's file of the second group", U::User, U::Users, 0640, true, U::User, U::Users},
+        // The user cannot give the new file away, but may keep a group of its own.
+        {"writable by the user's group", 0, U::Users, 0660, true, U::User, U::Users},
+        {"writable by all, of a group the user is not in", 0, 0, 0666, true, U::User, U::Group},
+    };
+    for (const Ownership& c : cases) SaveOver(folder, c);
 }
 
 TEST_F(ConfigurationFileTest, AFolderThatCannotBeWrittenKeepsThePreviousFile)
@@ -415,4 +544,71 @@ TEST_F(ConfigurationFileTest, ADefaultsFileSetsTheSettingsAndKeepsTheIdentity)
     EXPECT_EQ(e->Number(), 3265);
     EXPECT_EQ(target.PTTTimeout, source.PTTTimeout) << "read before the missing field";
     EXPECT_EQ(target.CAvoid, filled(2, false).CAvoid) << "after it";
+}
+
+TEST_F(ConfigurationFileTest, TheOpenCommandReadsTheFieldsInItsOwnOrder)
+{
+    // The order of the open command; the optional fields never end a read.
+    const char* const order[] = {
+        "PortASpeed", "PortADataBit", "PortAStopBit", "PortAParity", "PortAPacket", "PortAHand", "PortAEOMChar",
+        "PortAMaxFrame", "PortACharTimer", "PortASID1", "PortASID2", "PortASIDType", "PortAISLive", "PortAEOMEnable",
+        "PortAISSlip", "PortBSpeed", "PortBDataBit", "PortBStopBit", "PortBParity", "PortBPacket", "PortBHand",
+        "PortBEOMChar", "PortBMaxFrame", "PortBCharTimer", "PortBSID1", "PortBSID2", "PortBSIDType", "PortBISLive",
+        "PortBEOMEnable", "PortBISSlip", "PortBEnabled", "TXFreq", "TXFreqTrim", "TXTrimGain", "TXPower", "Powerhl",
+        "TXDelay", "PowerAlarm", "TXType", "TXFirmware", "TXminTCT", "TXmaxTCT", "TXSerial", "TXCanFreqTrim",
+        "RXType", "RXFreq", "RXFreqTrim", "RXTrimGain", "RXFirmware", "RXminTCT", "RXmaxTCT", "RXSerial",
+        "RXCanFreqTrim", "PTTTimeout", "firmware", "SerialNo", "ModemType", "ModemID", "PTTControl", "CAvoid",
+        "SIDCode", "DiagEnable", "DiagSID1", "DiagSID2", "NoOfSlot", "TimePerSlot", "TryBeforeTX", "DiagRepeat",
+        "RSSI", "HDX", "ExtRF", "BaudRate9600", "DiagsEditable"};
+    const QStringList optional = {"TXSerial", "TXCanFreqTrim", "RXSerial", "RXCanFreqTrim", "DiagsEditable"};
+    auto memberOf = [](const QString& field) {
+        for (const FormatField& f : FileFormat)
+            if (field == QLatin1String(f.Field)) return QString::fromLatin1(f.Member);
+        return QString();
+    };
+
+    const QString pristine = PathIn(QStringLiteral("pristine.mdb"));
+    const QString path = PathIn(QStringLiteral("site.mdb"));
+    const ModemSetting source = filled(1, true);
+    ConfigurationFile::Write(source, pristine);
+    for (const char* failing : order) {
+        if (optional.contains(QLatin1String(failing))) continue;
+        SCOPED_TRACE(failing);
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(pristine, path));
+        ASSERT_TRUE(SqlFile::Run(path, {QStringLiteral("update ModemSetting set %1=NULL").arg(failing)}));
+        ModemSetting target = filled(2, false);
+        const ModemSetting before = target;
+        const std::optional<RuntimeError> e = RaisedError([&] { ConfigurationFile::Open(path).Read(target, spec); });
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->Number(), 94);
+        bool reached = false;
+        for (const char* field : order) {
+            reached = reached || qstrcmp(field, failing) == 0;
+            const QString member = memberOf(QString::fromLatin1(field));
+            ASSERT_FALSE(member.isEmpty()) << field;
+            EXPECT_EQ(Members::Get(target, member), Members::Get(reached ? before : source, member))
+                << field << (reached ? " is not read before " : " is read before ") << failing;
+        }
+    }
+}
+
+TEST_F(ConfigurationFileTest, TextsWithoutAValueAreSavedAsEmptyTexts)
+{
+    // As a record starts, and as a radio whose version could not be read leaves it.
+    ModemSetting source = filled(1, true);
+    source.Firmware = QString();
+    source.TXRadio.Firmware = QString();
+    source.RXRadio.SerialNo = QString();
+    const QString path = PathIn(QStringLiteral("site.mdb"));
+    ConfigurationFile::Write(source, path);
+    EXPECT_EQ(SqlFile::Rows(path, QStringLiteral("select typeof(firmware), typeof(TXFirmware), typeof(RXSerial), "
+                                                 "count(*) from ModemSetting")),
+              (QList<QStringList>{{"text", "text", "text", "1"}}));
+
+    ModemSetting target = filled(2, false);
+    ConfigurationFile::Open(path).Read(target, spec);
+    EXPECT_EQ(target.Firmware, QString());
+    EXPECT_EQ(target.TXRadio.Firmware, QString());
+    EXPECT_EQ(target.RXRadio.SerialNo, QString()) << "an empty serial number, not the unread one";
 }

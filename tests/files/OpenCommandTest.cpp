@@ -185,6 +185,62 @@ TEST_F(OpenCommandTest, AConfigurationTheModemRefusesIsLoadedButNotOffered)
     EXPECT_TRUE(ScreenDisabled());
 }
 
+TEST_F(OpenCommandTest, AValueThatNoSettingStandsForIsRefusedLikeABrokenRule)
+{
+    const QString path = SavedFile(QStringLiteral("site.mdb"));
+    const QString pristine = PathIn(QStringLiteral("pristine.mdb"));
+    ASSERT_TRUE(QFile::copy(path, pristine));
+    const QString refused = QStringLiteral("Error reading information from Modem, the configuration read is "
+                                           "incorrect, press Ok to continue.");
+    const struct {
+        const char* change;
+        const char* member;
+    } cases[] = {
+        {"TXFreq='nan'", "TXRadio.TXFreq"},
+        {"TXFreq='inf'", "TXRadio.TXFreq"},
+        {"TXFreq=9e999", "TXRadio.TXFreq"},
+        {"RXFreq=-9e999", "RXRadio.RXFreq"},
+        {"PortASpeed=99", "PortA.CommSpeed"},
+        {"PortBSpeed=0", "PortB.CommSpeed"},
+        {"PortAParity=7", "PortA.Parity"},
+        {"PortBDataBit=6", "PortB.DataBit"},
+        {"PortAStopBit=3", "PortA.StopBit"},
+        {"PortBHand=4", "PortB.HandShake"},
+        {"PortASIDType=9", "PortA.SIDType"},
+        {"PTTControl=1", "PTTControl"},
+        {"CAvoid=11", "CAvoid"},
+        {"TXType=256", "TXRadio.RadioType"},
+        {"SerialNo='2106011'", "SerialNo"},
+        {"TXSerial=hex(zeroblob(500000))", "TXRadio.SerialNo"},
+        {"RXFirmware='1.10'", "RXRadio.Firmware"},
+        {"firmware=hex(zeroblob(26))", "Firmware"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.change);
+        QFile::remove(path);
+        ASSERT_TRUE(QFile::copy(pristine, path));
+        ASSERT_TRUE(SqlFile::Run(path, {QStringLiteral("update ModemSetting set %1").arg(c.change)}));
+        ReadModem();
+        prompt.Clear();
+        Open(path);
+        EXPECT_EQ(prompt.Texts(), QStringList{refused}) << "no rule is asked about the value";
+        EXPECT_TRUE(ScreenDisabled());
+        EXPECT_TRUE(form->FromFile);
+        EXPECT_EQ(form->RecentFile(1), path);
+        EXPECT_NE(Members::Get(form->CurrentModem, c.member), Members::Get(saved, c.member)) << "loaded";
+        form->Form_GotFocus();
+        EXPECT_TRUE(ScreenDisabled());
+    }
+
+    // The file as the modem gave it opens.
+    QFile::remove(path);
+    ASSERT_TRUE(QFile::copy(pristine, path));
+    prompt.Clear();
+    Open(path);
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    EXPECT_TRUE(ScreenEnabled());
+}
+
 TEST_F(OpenCommandTest, TheRecentListFollowsSavesAndOpens)
 {
     ReadModem();
@@ -237,6 +293,39 @@ TEST_F(OpenCommandTest, TheRecentListFollowsSavesAndOpens)
     EXPECT_EQ(form->RecentFile(1), mdb("b"));
 }
 
+TEST_F(OpenCommandTest, AnEntryOfSaveOpensTheFileSaveWroteWhateverElseBearsItsName)
+{
+    ReadModem();
+    SaveAs(PathIn(QStringLiteral("proj.mdb")));
+    SaveAs(PathIn(QStringLiteral("site.mdb")));
+    const ModemSetting saved = form->CurrentModem;
+    ASSERT_TRUE(QDir().mkdir(PathIn(QStringLiteral("proj"))));
+    QFile other(PathIn(QStringLiteral("site")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("not a configuration");
+    other.close();
+    ASSERT_EQ(RecentFiles(), (QStringList{PathIn(QStringLiteral("site")), PathIn(QStringLiteral("proj")), "1", "1"}));
+
+    for (const char* step : {"proj beside a folder proj", "site beside a file site"}) {
+        SCOPED_TRACE(step);
+        form->CurrentModem.SerialNo = QStringLiteral("000000");
+        form->VellModem1->setWorking(false);
+        prompt.Clear();
+        form->Menu_FileName2_Click();
+        EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+        EXPECT_TRUE(form->VellModem1->Working());
+        EXPECT_TRUE(ScreenEnabled());
+        EXPECT_EQ(form->CurrentModem.SerialNo, saved.SerialNo);
+    }
+    EXPECT_EQ(RecentFiles(), (QStringList{PathIn(QStringLiteral("site")), PathIn(QStringLiteral("proj")), "1", "1"}));
+
+    // The Open dialog opens the file chosen, even one without extension.
+    Open(PathIn(QStringLiteral("site")));
+    ASSERT_EQ(prompt.Boxes().size(), 1);
+    EXPECT_EQ(prompt.Boxes()[0].Text, QStringLiteral("'%1' is not a configuration file that this program can read.")
+                                          .arg(PathIn(QStringLiteral("site"))));
+}
+
 TEST_F(OpenCommandTest, NothingOpensOrPrintsWhileTheModemIsBeingRead)
 {
     const QString path = SavedFile(QStringLiteral("site.mdb"));
@@ -277,6 +366,13 @@ TEST_F(OpenCommandTest, ADefaultsFileKeepsTheModemAndSetsTheSettings)
     EXPECT_TRUE(form->FromFile);
     EXPECT_TRUE(ScreenEnabled());
     EXPECT_EQ(form->PTTTime->text(), QStringLiteral("45"));
+
+    // A setting the modem has no code for is refused as on opening.
+    ASSERT_TRUE(SqlFile::Run(path, {QStringLiteral("update ModemSetting set PortBParity=5")}));
+    form->ReadFromDefFile(path);
+    EXPECT_EQ(prompt.Texts(), QStringList{QStringLiteral("Error reading information from Modem, the configuration "
+                                                         "read is incorrect, press Ok to continue.")});
+    EXPECT_TRUE(ScreenDisabled());
 
     // Its errors go to the caller.
     EXPECT_THROW(form->ReadFromDefFile(PathIn(QStringLiteral("missing.mdb"))), RuntimeError);

@@ -1,4 +1,5 @@
 // The Save command through the main window.
+#include "AsNobody.h"
 #include "ConfigurationFile.h"
 #include "FormFixture.h"
 #include "Members.h"
@@ -11,6 +12,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+
+#include <unistd.h>
 
 namespace {
 
@@ -162,29 +165,44 @@ TEST_F(SaveCommandTest, AFailedSaveShowsItsErrorAndKeepsThePreviousFile)
     const QStringList recent = RecentFiles();
     const ModemSetting saved = form->CurrentModem;
 
+    // The user of the test ("nobody" when the tests run as root) may write in the folder.
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(folder).constData(), AsNobody::User, AsNobody::Group), 0);
+    }
+    enum class Rights { All, NoFolder, NoFile };
     const struct {
         const char* name;
         std::function<void(ModemSetting&)> change;
-        bool readOnly;
-        const char* description;  // a part of it
+        Rights rights;
+        QString description;  // a part of it
     } cases[] = {
-        {"folder without write permission", [](ModemSetting& m) { m.SerialNo = "999999"; }, true,
-         "Cannot create the file"},
-        {"NoOfSlot 40000", [](ModemSetting& m) { m.NoOfSlot = 40000; }, false,
+        {"folder without write permission", [](ModemSetting& m) { m.SerialNo = "999999"; }, Rights::NoFolder,
+         QStringLiteral("Cannot create the file '%1'.").arg(site)},
+        {"file without write permission", [](ModemSetting& m) { m.SerialNo = "999999"; }, Rights::NoFile,
+         QStringLiteral("Could not save the file '%1': Permission denied.").arg(site)},
+        {"NoOfSlot 40000", [](ModemSetting& m) { m.NoOfSlot = 40000; }, Rights::All,
          "Numeric field overflow: the field 'NoOfSlot' holds -32768 to 32767, not 40000."},
-        {"DiagSID1 -40000", [](ModemSetting& m) { m.DiagSID1 = -40000; }, false, "the field 'DiagSID1'"},
-        {"DiagSID2 32768", [](ModemSetting& m) { m.DiagSID2 = 32768; }, false, "the field 'DiagSID2'"},
-        {"TimePerSlot 70000", [](ModemSetting& m) { m.TimePerSlot = 70000; }, false, "the field 'TimePerSlot'"},
+        {"DiagSID1 -40000", [](ModemSetting& m) { m.DiagSID1 = -40000; }, Rights::All, "the field 'DiagSID1'"},
+        {"DiagSID2 32768", [](ModemSetting& m) { m.DiagSID2 = 32768; }, Rights::All, "the field 'DiagSID2'"},
+        {"TimePerSlot 70000", [](ModemSetting& m) { m.TimePerSlot = 70000; }, Rights::All, "the field 'TimePerSlot'"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         prompt.Clear();
         form->CurrentModem = saved;
         c.change(form->CurrentModem);
-        if (c.readOnly) {
+        if (c.rights == Rights::NoFolder) {
             ReadOnlyFolder readOnly(folder);
             ASSERT_TRUE(readOnly.Active());
             SaveAs(site);
+        } else if (c.rights == Rights::NoFile) {
+            const QFile::Permissions writable = QFile::permissions(site);
+            ASSERT_TRUE(QFile::setPermissions(site, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            {
+                AsNobody nobody;
+                SaveAs(site);
+            }
+            QFile::setPermissions(site, writable);
         } else {
             SaveAs(site);
         }
@@ -194,7 +212,8 @@ TEST_F(SaveCommandTest, AFailedSaveShowsItsErrorAndKeepsThePreviousFile)
         EXPECT_EQ(error.Title, QStringLiteral("Error Occured"));
         EXPECT_EQ(error.Icon, MsgIcon::Critical);
         EXPECT_EQ(error.Buttons, MsgButtons::OK);
-        EXPECT_TRUE(error.Text.contains(QString::fromLatin1(c.description))) << error.Text.toStdString();
+        EXPECT_TRUE(error.Text.contains(c.description)) << error.Text.toStdString();
+        EXPECT_TRUE(error.Text.contains(QStringLiteral("'%1'").arg(site))) << "the file chosen, not a hidden one";
         EXPECT_EQ(Contents(site), before);
         EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("site.mdb")});
         EXPECT_EQ(RecentFiles(), recent);

@@ -1,6 +1,9 @@
 #include "QtPrinters.h"
 #include "SaveName.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 TEST(SaveNameTest, TheNameIsCutAtItsFirstDotAndSavedAsMdb)
@@ -30,5 +33,41 @@ TEST(SaveNameTest, TheNameIsCutAtItsFirstDotAndSavedAsMdb)
         EXPECT_EQ(name.Path(), QString::fromLatin1(c.path));
         EXPECT_EQ(name.Base() + QStringLiteral(".mdb"), name.Path());
         EXPECT_EQ(name.IsChosenFile(), c.chosenFile);
+    }
+}
+
+TEST(SaveNameTest, ARecentEntryOfSaveOpensTheFileSaveWrote)
+{
+    QTemporaryDir dir;
+    auto in = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)); };
+    auto file = [&](const char* name) {
+        QFile f(in(name));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    };
+    file("proj.mdb");
+    ASSERT_TRUE(QDir().mkdir(in("proj")));
+    file("site.mdb");
+    file("site");
+    file("notes");
+    ASSERT_TRUE(QDir().mkdir(in("folder.mdb")));
+    file("site.mdb.mdb");
+    ASSERT_TRUE(QDir().mkdir(in("my.cfg")));
+    file("my.cfg/north.mdb");
+
+    const struct {
+        const char* entry;
+        const char* opened;
+    } cases[] = {
+        {"proj", "proj.mdb"},            // a folder of the entry's name
+        {"site", "site.mdb"},            // a file of the entry's name
+        {"notes", "notes"},              // no file of Save's
+        {"missing", "missing"},          // nothing at all: the error names the entry
+        {"folder", "folder"},            // a folder is no file Save wrote
+        {"site.mdb", "site.mdb"},        // Save never lists a name with a dot
+        {"my.cfg/north", "my.cfg/north.mdb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.entry);
+        EXPECT_EQ(SaveName::ListedFile(in(c.entry)), in(c.opened));
     }
 }

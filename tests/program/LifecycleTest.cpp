@@ -353,7 +353,17 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1", "/srv/b", "1", "/srv/d"},
                    {},
                    {"1", "/srv/b", "1", "/srv/d"},
-                   {"&2. b", "&4. d"}}),
+                   {"&2. b", "&4. d"}},
+        RecentCase{"EmptiedEntriesAreUnused",
+                   {"/srv/a", "", "/srv/c", ""},
+                   {},
+                   {"/srv/a", "1", "/srv/c", "1"},
+                   {"-", "&1. a", "&3. c"}},
+        RecentCase{"AnEmptiedFirstEntryHasNoSeparator",
+                   {"", "/srv/b", " ", "1"},
+                   {},
+                   {"1", "/srv/b", "1", "1"},
+                   {"&2. b"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
