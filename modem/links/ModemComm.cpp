@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "ModemCommands.h"
 #include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
@@ -182,7 +183,7 @@ QString ModemComm::ReadModemParameter(int address, int count, SerialPort& port)
         ModemErrorCode = UnexpectedReply;
         throw RuntimeError::deviceUnavailable();
     }
-    return reply.mid(6).remove(QLatin1Char(','));
+    return ModemCommands::StripCommas(reply.mid(6));
 }
 
 void ModemComm::WriteModemParameter(int address, const QString& data, SerialPort& port)

@@ -59,14 +59,10 @@ public:
     // Whether the modem driver's last whole read or write completed.
     bool DriverWorking() const;
 
-    // The persisted properties changed since they were last saved.
-    bool PropertiesChanged() const { return propertiesChanged_; }
-
 private:
     void UserControl_Initialize();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;
     ModemControl* control_;
-    bool propertiesChanged_ = false;
 };
