@@ -197,6 +197,11 @@ void ModemComm::WriteModemParameter(int address, const QString& data, SerialPort
 bool ModemComm::CheckModemError()
 {
     if (ModemErrorCode == NoError) return false;
-    context_.MsgBox(QStringLiteral("Error has occured error code: ") + QString::number(ModemErrorCode));
+    ShowModemError();
     throw RuntimeError::deviceUnavailable();
+}
+
+void ModemComm::ShowModemError()
+{
+    context_.MsgBox(QStringLiteral("Error has occured error code: ") + QString::number(ModemErrorCode));
 }
