@@ -79,7 +79,8 @@ public:
     void Validate();
     void ResetAllText();
     void Menu_Read_Click();
-    void Menu_Write_Click();
+    // True when the configuration went into the modem and the modem accepted it.
+    bool Menu_Write_Click();
     void Menu_Wizard_Click();
     void Menu_Open_Click();
     void Menu_Save_Click();

@@ -111,16 +111,19 @@ void MainForm::Menu_Read_Click()
     setBusy(false);
 }
 
-void MainForm::Menu_Write_Click()
+bool MainForm::Menu_Write_Click()
 {
-    if (!VellModem1->Working() || MainFormBusy) return;
+    if (!VellModem1->Working() || MainFormBusy) return false;
     // A configuration that is not shown is not written.
-    if (!commandEnabled("TWRadio")) return;
+    if (!commandEnabled("TWRadio")) return false;
     setBusy(true);
     ResetAllText();
-    if (!StopWrite) guardControl([this] { VellModem1->WriteModemSetting(CurrentModem, FromFile); });
+    bool written = false;
+    // An error escaping the control is a failed write as well.
+    if (!StopWrite) guardControl([&] { written = VellModem1->WriteModemSetting(CurrentModem, FromFile); });
     closeControlPort();
     setBusy(false);
+    return written;
 }
 
 void MainForm::Toolbar1_ButtonClick(const QString& Key)

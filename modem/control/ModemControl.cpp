@@ -189,9 +189,9 @@ bool ModemControl::WriteModemSetting(ModemSetting& ModemSet, bool&)
     }
     comm.CloseModemPort(DataPort);
     showProgress(QStringLiteral("Writing Modem Configuration"));
-    ModemDriver->WriteModemSetting(DataPort, ModemSet);
+    const bool written = ModemDriver->WriteModemSetting(DataPort, ModemSet);
     context_.progress().Hide();
-    return false;
+    return written;
 }
 
 int16_t ModemControl::ReadModemSetting(ModemSetting& ModemSet)

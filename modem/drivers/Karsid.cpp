@@ -182,20 +182,22 @@ void Karsid::readSetting(SerialPort& Comm, ModemSetting& ModemSet)
 bool Karsid::WriteModemSetting(SerialPort& Comm, ModemSetting& ModemSet)
 {
     try {
-        writeSetting(Comm, ModemSet);
+        return writeSetting(Comm, ModemSet);
     } catch (const RuntimeError&) {
         unrecoverable(Comm);
     }
     return false;
 }
 
-void Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
+bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
 {
     ModemComm& comm = links_.Comm;
     ModemCommands& commands = links_.Commands;
     ModemWrite& writer = links_.Writer;
     const LibraryContext& context = links_.context();
 
+    // As a read does: Working tells how this write ended, whatever an earlier one left.
+    Working = true;
     comm.OpenModemPort(Comm);
     writer.WriteModemPortSetting(ModemSet.PortA, true, Comm);
     setProgress(15);
@@ -228,15 +230,17 @@ void Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
     if (!txDriver().WriteRadioSetting(Comm, ModemSet.TXRadio, 0, trimTX)) {
         Working = false;
         comm.CloseModemPort(Comm);
-        return;
+        return false;
     }
     if (ModemSet.ExtRF && !ModemSet.HDX) comm.SelectRxRadio(Comm);
     if (!rxDriver().WriteRadioSetting(Comm, ModemSet.RXRadio, 1, trimRX)) {
         Working = false;
         comm.CloseModemPort(Comm);
-        return;
+        return false;
     }
     commands.CheckModemCrc(Comm);
+    // The values are in, but the modem does not take them as a whole: the user has to write again.
+    const bool checked = comm.ModemErrorCode == ModemComm::NoError;
     comm.CloseModemPort(Comm);
 
     if (!trimTX || !trimRX)
@@ -248,6 +252,11 @@ void Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
     else if (carriesDiagnostics && !ModemSet.DiagsEditable)
         context.MsgBox(QStringLiteral("The \"Orvane Diagnostics Processor\" setting in \"Edit SID\" are not available "
                                       "from source, please configure separately."));
+    if (!checked) {
+        Working = false;
+        comm.ShowModemError();
+    }
+    return checked;
 }
 
 bool Karsid::TXState(bool TurnOn, SerialPort& PortDriver)

@@ -25,6 +25,8 @@ public:
     std::unique_ptr<RadioDriver> CreatRadio(int16_t RadioType);
     bool QuerySetting(ModemSetting& Setting, bool& DisplayError);
     void CreatModem(int16_t ModemType, int16_t& TXRadioType, int16_t& RXRadioType, SerialPort& Comm);
+    // True when the configuration went into the modem and the modem's check of it
+    // passed; Working says the same until the next read or write.
     bool WriteModemSetting(SerialPort& Comm, ModemSetting& ModemSet);
     int16_t ReadModemSetting(SerialPort& Comm, ModemSetting& ModemSet);
     void WritePower(int16_t Value, SerialPort& PortDriver);
@@ -35,7 +37,7 @@ public:
 
 private:
     void readSetting(SerialPort& Comm, ModemSetting& ModemSet);
-    void writeSetting(SerialPort& Comm, ModemSetting& ModemSet);
+    bool writeSetting(SerialPort& Comm, ModemSetting& ModemSet);
     void setProgress(int percent) const;
     // Ends a whole operation after a run-time error.
     void unrecoverable(SerialPort& Comm);

@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "LibraryContext.h"
+#include "ModemCommands.h"
 #include "PortOpenMessage.h"
 #include "RuntimeError.h"
 #include "SerialPort.h"
@@ -182,7 +183,7 @@ QString ModemComm::ReadModemParameter(int address, int count, SerialPort& port)
         ModemErrorCode = UnexpectedReply;
         throw RuntimeError::deviceUnavailable();
     }
-    return reply.mid(6).remove(QLatin1Char(','));
+    return ModemCommands::StripCommas(reply.mid(6));
 }
 
 void ModemComm::WriteModemParameter(int address, const QString& data, SerialPort& port)
@@ -196,6 +197,11 @@ void ModemComm::WriteModemParameter(int address, const QString& data, SerialPort
 bool ModemComm::CheckModemError()
 {
     if (ModemErrorCode == NoError) return false;
-    context_.MsgBox(QStringLiteral("Error has occured error code: ") + QString::number(ModemErrorCode));
+    ShowModemError();
     throw RuntimeError::deviceUnavailable();
+}
+
+void ModemComm::ShowModemError()
+{
+    context_.MsgBox(QStringLiteral("Error has occured error code: ") + QString::number(ModemErrorCode));
 }

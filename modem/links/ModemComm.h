@@ -44,6 +44,8 @@ public:
 
     // False when ModemErrorCode is 0; otherwise shows the code and raises error 68.
     bool CheckModemError();
+    // The message that names ModemErrorCode, without the raise.
+    void ShowModemError();
 
     static const QString AccessCode;
     static constexpr int CharTimeoutMs = 1000;

@@ -102,11 +102,7 @@ int16_t VellModem::ReadModemSetting(ModemSetting& ModemSet) { return control_->R
 
 int16_t VellModem::CommPort() const { return control_->CommPort(); }
 
-void VellModem::setCommPort(int16_t port)
-{
-    control_->setCommPort(port);
-    propertiesChanged_ = true;
-}
+void VellModem::setCommPort(int16_t port) { control_->setCommPort(port); }
 
 int32_t VellModem::AutoRssi(int16_t& RadioType, double& freq, bool& SelectRadio)
 {
@@ -123,11 +119,7 @@ int32_t VellModem::WriteTXFreq(double& freq, bool& SelectRadio) { return control
 
 bool VellModem::PortOpen() const { return control_->PortOpen(); }
 
-void VellModem::setPortOpen(bool open)
-{
-    control_->setPortOpen(open);
-    propertiesChanged_ = true;
-}
+void VellModem::setPortOpen(bool open) { control_->setPortOpen(open); }
 
 void VellModem::WritePower(int16_t& Value) { control_->WritePower(Value); }
 void VellModem::TestPowerMode(bool& Enable) { control_->TestPowerMode(Enable); }

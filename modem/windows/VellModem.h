@@ -40,6 +40,8 @@ public:
     QString Database() const;
     void setDatabase(const QString& path);
     bool QuerySetting(ModemSetting& ModemSet, bool& DisplayError);
+    // True when the configuration went into the modem and passed the modem's check;
+    // False when the write was refused or failed (its message has been shown).
     bool WriteModemSetting(ModemSetting& ModemSet, bool& NeedPassword);
     int16_t ReadModemSetting(ModemSetting& ModemSet);
     // "Returns/sets the communications port number."
@@ -59,14 +61,10 @@ public:
     // Whether the modem driver's last whole read or write completed.
     bool DriverWorking() const;
 
-    // The persisted properties changed since they were last saved.
-    bool PropertiesChanged() const { return propertiesChanged_; }
-
 private:
     void UserControl_Initialize();
 
     struct Parts;
     std::unique_ptr<Parts> parts_;
     ModemControl* control_;
-    bool propertiesChanged_ = false;
 };

@@ -11,6 +11,21 @@ NumericBox::NumericBox(const QString& name, QWidget* parent) : QLineEdit(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
+bool NumericBox::event(QEvent* event)
+{
+    // A line edit claims Ctrl+X, Ctrl+A and its other editing chords before the
+    // window's shortcuts see them; here the window's menu commands come first.
+    // A chord no shortcut takes still reaches the box as a key press.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void NumericBox::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

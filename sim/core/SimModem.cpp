@@ -345,6 +345,7 @@ std::string SimModem::WriteMemory(const std::string& arguments)
 
 std::string SimModem::CheckConfiguration() const
 {
+    if (profile_.Faults.CheckStuck >= 0) return "CR=" + hex(unsigned(profile_.Faults.CheckStuck), 4);
     const uint16_t stored = uint16_t(profile_.Memory[CheckWordAddress] << 8 | profile_.Memory[CheckWordAddress + 1]);
     const uint16_t correct = CorrectCheckWord();
     return "CR=" + hex(stored == correct ? ConsistentResidue : correct, 4);

@@ -65,6 +65,19 @@ int hexDigit(char c)
     return -1;
 }
 
+// Four hex digits, or "none" for off (-1).
+int parseHexWord(const std::string& key, const std::string& value)
+{
+    if (value == "none") return -1;
+    if (value.size() != 4) badValue(key, value);
+    int word = 0;
+    for (char c : value) {
+        if (hexDigit(c) < 0) badValue(key, value);
+        word = word * 16 + hexDigit(c);
+    }
+    return word;
+}
+
 // Two hex digits a byte; spaces may separate bytes but not split one.
 std::vector<uint8_t> parseBytes(const std::string& text)
 {
@@ -277,6 +290,8 @@ void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
         Faults.LongReplyOn = value;
     else if (key == "radio_noise")
         Faults.RadioNoise = parseBool(key, value);
+    else if (key == "check_stuck")
+        Faults.CheckStuck = parseHexWord(key, value);
     else
         throw std::runtime_error("unknown key \"" + rawKey + "\"");
 }

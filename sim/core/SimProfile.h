@@ -44,6 +44,9 @@
 //   radio_noise = false            fault: a radio echoes a frame, then sends noise in
 //                                  place of its reply (never a CR) at 1200 baud until
 //                                  the host sends again
+//   check_stuck = 1234             fault: every "CR" gets "CR=1234" (four hex digits)
+//                                  whatever the memory holds, so a check word written
+//                                  to repair it never takes (none: off)
 //
 // Booleans are true or false. A "-" in a key counts as "_". A profile starts from
 // Default() and each line changes it; after the last line the check word is made
@@ -77,6 +80,8 @@ struct SimProfile {
         int LongReply = 0;
         std::string LongReplyOn;
         bool RadioNoise = false;
+        // The residue every "CR" reports, 0..0xFFFF; -1 when off.
+        int CheckStuck = -1;
 
         bool operator==(const SimFaults&) const = default;
     };

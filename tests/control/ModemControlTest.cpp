@@ -247,8 +247,8 @@ TEST_F(ModemControlTest, AWrittenConfigurationReadsBackChanged)
     setting.TXRadio.TXFreq = 925.5;
     setting.TXRadio.TXDelay = 20;
     bool needPassword = false;
-    control.WriteModemSetting(setting, needPassword);
-    EXPECT_TRUE(control.Driver()->Working) << prompt.Texts().join(" | ").toStdString();
+    EXPECT_TRUE(control.WriteModemSetting(setting, needPassword)) << prompt.Texts().join(" | ").toStdString();
+    EXPECT_TRUE(control.Driver()->Working);
     EXPECT_EQ(progress.Caption(), "Writing Modem Configuration");
     ModemSetting back;
     control.ReadModemSetting(back);
@@ -257,6 +257,30 @@ TEST_F(ModemControlTest, AWrittenConfigurationReadsBackChanged)
     EXPECT_DOUBLE_EQ(back.TXRadio.TXFreq, 925.5);
     EXPECT_EQ(back.TXRadio.TXDelay, 20);
     EXPECT_EQ(back.SerialNo, setting.SerialNo);
+    EXPECT_EQ((Byte(0xFD) << 8) | Byte(0xFE), modem.CorrectCheckWord());
+}
+
+TEST_F(ModemControlTest, AWriteWhoseCheckNeverPassesIsReportedAsFailedAndCanBeWrittenAgain)
+{
+    Create();
+    ModemSetting setting;
+    control.ReadModemSetting(setting);
+    setting.NoOfSlot = 9;
+    modem.Profile().Faults.CheckStuck = 0x1234;
+    prompt.Clear();
+    bool needPassword = false;
+    EXPECT_FALSE(control.WriteModemSetting(setting, needPassword));
+    EXPECT_EQ(prompt.Texts(), QStringList{"Error has occured error code: 4"});
+    EXPECT_FALSE(progress.Shown());
+    EXPECT_FALSE(port.PortOpen());
+    EXPECT_TRUE(control.Working) << "the modem is still there to be written again";
+    EXPECT_EQ(Byte(0xF6), 9);
+
+    modem.Profile().Faults.CheckStuck = -1;
+    modem.PowerCycle(clock.NowMs());
+    prompt.Clear();
+    EXPECT_TRUE(control.WriteModemSetting(setting, needPassword)) << prompt.Texts().join(" | ").toStdString();
+    EXPECT_TRUE(prompt.Boxes().isEmpty());
     EXPECT_EQ((Byte(0xFD) << 8) | Byte(0xFE), modem.CorrectCheckWord());
 }
 

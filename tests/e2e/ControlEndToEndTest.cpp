@@ -219,6 +219,20 @@ TEST(ControlEndToEnd, AWriteToAnotherBuildOrModelIsRefusedAndWritesNothing)
     }
 }
 
+TEST(ControlEndToEnd, AWriteWhoseCheckNeverPassesSaysSoAndFails)
+{
+    QTemporaryDir dir;
+    const QString dump = dir.filePath("after.profile");
+    SimProcess sim({profile("builtin_high"), "--fault", "check_stuck=1234", "--dump", dump});
+    const ProbeRun run = probe({"write", sim.DevicePath(), writeFile(dir, "change.txt", "NoOfSlot=9\n")});
+    EXPECT_EQ(run.boxes, QStringList{"Radio Modem|Error has occured error code: 4"});
+    EXPECT_EQ(run.exitCode, 1);
+    ASSERT_EQ(sim.Stop(), 0);
+    const QMap<int, int> memory = dumpedMemory(dump);
+    EXPECT_EQ(memory.value(0xF6), 9) << "the configuration went in";
+    EXPECT_EQ(memory.value(0xFD) << 8 | memory.value(0xFE), 0x1234) << "with the word the modem gave";
+}
+
 TEST(ControlEndToEnd, ABuiltInRadioWithoutItsRowInTheDatabaseIsRefused)
 {
     const struct {

@@ -25,12 +25,14 @@ protected:
         progress.SetValue(0);
         return setting;
     }
-    // Writes and gives the messages; the link is closed on every path.
+    // Writes and gives the messages; the link is closed on every path, and the
+    // result says what Working says.
     QStringList Write(ModemSetting& setting)
     {
         prompt.Clear();
         before = Logged();
-        EXPECT_FALSE(driver.WriteModemSetting(port, setting));
+        written = driver.WriteModemSetting(port, setting);
+        EXPECT_EQ(written, driver.Working);
         EXPECT_FALSE(port.PortOpen());
         for (const auto& box : prompt.Boxes()) {
             EXPECT_EQ(box.Title, LibraryContext::DefaultTitle) << box.Text.toStdString();
@@ -51,6 +53,7 @@ protected:
     }
 
     size_t before = 0;
+    bool written = false;
 };
 
 TEST_F(KarsidWriteTest, WritesBackWhatWasReadWithTheBarAtFixedSteps)
@@ -217,6 +220,41 @@ TEST_F(KarsidWriteTest, TheTrimMessageComesBeforeTheDiagnosticsMessage)
     SetByte(0x80, 0x00);
     setting.TXRadio.SerialNo = "999999";
     EXPECT_EQ(Write(setting), (QStringList{TrimNotWritten, NotOverwritten}));
+}
+
+TEST_F(KarsidWriteTest, ACheckThatNeverPassesEndsTheWriteWithItsCodeAsAFailure)
+{
+    const QString codeFour = QStringLiteral("Error has occured error code: 4");
+    const struct {
+        const char* name;
+        bool otherUnit;       // the trim message comes first
+        bool modemCarries;    // bit 7 of 0x80; clear: the diagnostics message comes first
+        QStringList messages;
+    } cases[] = {
+        {"alone", false, true, {codeFour}},
+        {"after the other messages", true, false, {TrimNotWritten, NotOverwritten, codeFour}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModemSetting setting = Start("default", 6, 6);
+        SetByte(0x80, c.modemCarries ? 0x80 : 0x00);
+        if (c.otherUnit) setting.TXRadio.SerialNo = "999999";
+        setting.NoOfSlot = 8;
+        modem.Profile().Faults.CheckStuck = 0x1234;
+
+        EXPECT_EQ(Write(setting), c.messages);
+        EXPECT_FALSE(written);
+        EXPECT_EQ(Byte(0xF6), 8) << "everything is written before the check";
+        const auto since = CommandsSince(before);
+        EXPECT_EQ(std::count(since.begin(), since.end(), "CR"), 2) << "one repair, no third check";
+        EXPECT_EQ(WritesToSince(0xFD, before), std::vector<std::string>{"WN1FD1234"});
+
+        // The next write to a modem that takes its check goes through.
+        modem.Profile().Faults.CheckStuck = -1;
+        EXPECT_EQ(Write(setting).contains(codeFour), false);
+        EXPECT_TRUE(written);
+        EXPECT_EQ(modem.Memory(0xFD) << 8 | modem.Memory(0xFE), modem.CorrectCheckWord());
+    }
 }
 
 TEST_F(KarsidWriteTest, ALinkFailureMidwayIsUnrecoverableAndSkipsTheOtherMessages)

@@ -426,6 +426,71 @@ INSTANTIATE_TEST_SUITE_P(
         PendingCase{"RSSI", "RSSI", "-131", "Minimum RX signal must be between -130 and -30!!"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Every menu command's shortcut, whichever numeric box has the focus: the command
+// is asked for, and the box keeps its text, its caret and no selection.
+struct MenuShortcut {
+    const char* action;
+    Qt::Key key;  // with Ctrl
+};
+
+const MenuShortcut menuShortcuts[] = {
+    {"Menu_Open", Qt::Key_O},  {"Menu_Save", Qt::Key_S},   {"Menu_Print", Qt::Key_P},  {"Menu_Quit", Qt::Key_X},
+    {"Menu_Read", Qt::Key_R},  {"Menu_Write", Qt::Key_W},  {"Menu_Wizard", Qt::Key_I}, {"Menu_About", Qt::Key_A},
+};
+void PrintTo(const MenuShortcut& s, std::ostream* os) { *os << s.action; }
+
+const char* const numericBoxes[] = {"TransFreq", "RXFreq", "PTTTime", "TXDelay", "RSSI"};
+
+class MenuShortcutTest : public NumericBoxTest,
+                         public ::testing::WithParamInterface<std::tuple<MenuShortcut, const char*>> {};
+
+TEST_P(MenuShortcutTest, TheMenuCommandWinsOverTheBox)
+{
+    const auto& [shortcut, boxName] = GetParam();
+    ReadProfile("moskar-fdx");  // external radios: the receive box is on too
+    ShowActive();
+    auto* action = Find<QAction>(QString::fromLatin1(shortcut.action));
+    ASSERT_NE(action, nullptr);
+    ASSERT_EQ(action->shortcut(), QKeySequence(Qt::CTRL | shortcut.key));
+    ASSERT_TRUE(action->isEnabled());
+    // What the command does is tested on its own; here only that it is asked for.
+    QObject::disconnect(action, &QAction::triggered, nullptr, nullptr);
+    int asked = 0;
+    QObject::connect(action, &QAction::triggered, action, [&] { ++asked; });
+
+    NumericBox* box = Box(QString::fromLatin1(boxName));
+    ASSERT_TRUE(box->isEnabled());
+    box->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(box->hasFocus());
+    ASSERT_GE(box->text().size(), 2);
+    box->setCursorPosition(1);
+    const QString text = box->text();
+
+    QTest::keyClick(box, shortcut.key, Qt::ControlModifier);
+
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(box->text(), text);
+    EXPECT_FALSE(box->hasSelectedText());
+    EXPECT_EQ(box->cursorPosition(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryBox, MenuShortcutTest,
+                         ::testing::Combine(::testing::ValuesIn(menuShortcuts), ::testing::ValuesIn(numericBoxes)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).action) + "_" + std::get<1>(info.param);
+                         });
+
+TEST_F(NumericBoxTest, AChordNoShortcutTakesStillEditsTheBox)
+{
+    ReadProfile();
+    ShowActive();
+    NumericBox* box = Box("TXDelay");
+    box->setFocus(Qt::MouseFocusReason);
+    Type(box, QStringLiteral("25"));
+    QTest::keyClick(box, Qt::Key_Left, Qt::ControlModifier);
+    EXPECT_EQ(box->cursorPosition(), 0) << "Ctrl+Left moves a word back";
+}
+
 TEST_F(NumericBoxTest, AWriteCommitsTheBoxesAndWritesTheirValues)
 {
     ReadProfile("builtin-high");

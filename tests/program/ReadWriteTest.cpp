@@ -309,7 +309,7 @@ TEST_F(ReadWriteTest, WriteDoesNothingWithoutAWorkingControl)
     EXPECT_TRUE(modem.CommandLog().empty());
 }
 
-enum class WriteFault { Silent, ErrorReply, OtherBuild };
+enum class WriteFault { Silent, ErrorReply, OtherBuild, CheckStuck };
 
 struct WriteFailureCase {
     const char* name;
@@ -317,6 +317,8 @@ struct WriteFailureCase {
     // The last message, and its title.
     const char* message;
     const char* title;
+    // The configuration went into the modem before the failure.
+    bool writes;
 };
 
 class WriteFailureTest : public ReadWriteTest, public ::testing::WithParamInterface<WriteFailureCase> {};
@@ -331,12 +333,13 @@ TEST_P(WriteFailureTest, AFailedWriteFreesThePortAndTheWindowGoesOn)
     case WriteFault::Silent: modem.Profile().Faults.Silent = true; break;
     case WriteFault::ErrorReply: modem.Profile().Faults.ErOn = "RN1FA"; break;
     case WriteFault::OtherBuild: modem.SetMemory(0x85, {0x07}); break;
+    case WriteFault::CheckStuck: modem.Profile().Faults.CheckStuck = 0x1234; break;
     }
     modem.PowerCycle(clock.NowMs());
 
-    form->Menu_Write_Click();
+    EXPECT_FALSE(form->Menu_Write_Click());
 
-    EXPECT_EQ(CommandCount("WN"), 0);
+    EXPECT_EQ(CommandCount("WN") > 0, c.writes);
     if (c.message) {
         ASSERT_FALSE(prompt.Boxes().isEmpty());
         EXPECT_EQ(prompt.Boxes().last().Text, c.message) << prompt.Texts().join(" | ").toStdString();
@@ -356,18 +359,21 @@ TEST_P(WriteFailureTest, AFailedWriteFreesThePortAndTheWindowGoesOn)
     modem.PowerCycle(clock.NowMs());
     form->Menu_Comm_Click(1);
     prompt.Clear();
-    form->Menu_Write_Click();
+    const int written = CommandCount("WN");
+    EXPECT_TRUE(form->Menu_Write_Click());
     EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
-    EXPECT_GT(CommandCount("WN"), 0);
+    EXPECT_GT(CommandCount("WN"), written);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Faults, WriteFailureTest,
-    ::testing::Values(WriteFailureCase{"SilentModem", WriteFault::Silent, nullptr, nullptr},
+    ::testing::Values(WriteFailureCase{"SilentModem", WriteFault::Silent, nullptr, nullptr, false},
                       WriteFailureCase{"ErrorReplyEscapesTheControl", WriteFault::ErrorReply,
-                                       "Device unavailable", "Error Occured"},
+                                       "Device unavailable", "Error Occured", false},
                       WriteFailureCase{"AnotherBuildType", WriteFault::OtherBuild,
-                                       "Error - Target Radio/Modem must be same Build Type!", "Radio Modem"}),
+                                       "Error - Target Radio/Modem must be same Build Type!", "Radio Modem", false},
+                      WriteFailureCase{"CheckThatNeverPasses", WriteFault::CheckStuck,
+                                       "Error has occured error code: 4", "Radio Modem", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ReadWriteTest, AnErrorEscapingTheControlDuringAReadIsShownAndTheProgramGoesOn)

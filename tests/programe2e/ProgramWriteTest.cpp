@@ -4,8 +4,12 @@
 #include "ProfileModem.h"
 #include "ProgramProbe.h"
 #include "QtPrinting.h"
+#include "SimProcess.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,5 +119,42 @@ TEST_P(ProgramRefusal, BlocksThatWriteAndTheNextWriteGoesThrough)
 
 INSTANTIATE_TEST_SUITE_P(EveryProfile, ProgramRefusal, ::testing::ValuesIn(ProfileCases()),
                          [](const auto& info) { return CaseName(info.param); });
+
+// A modem whose configuration check never passes: the edit goes in with the word
+// the modem gave for its check, the control's code says the write failed, and the
+// window stays as it was, ready for the user to write again.
+TEST(ProgramCheckFailure, TheWriteEndsWithTheCodeAndTheWindowStaysReadyToWriteAgain)
+{
+    const auto& cases = ProfileCases();
+    const auto found = std::find_if(cases.begin(), cases.end(),
+                                    [](const ProfileCase& c) { return std::string(c.profile) == "builtin-high"; });
+    ASSERT_NE(found, cases.end());
+    const ProfileCase& c = *found;
+    QTemporaryDir dir;
+    const QString dump = dir.filePath(QStringLiteral("memory.profile"));
+    SimProcess sim({c.ProfilePath(), QStringLiteral("--fault"), QStringLiteral("check_stuck=1234"),
+                    QStringLiteral("--dump"), dump});
+    ASSERT_FALSE(sim.DevicePath().isEmpty());
+
+    ProgramProbe probe;
+    const ProgramProbe::Result run = probe.Run(
+        {"port", sim.DevicePath(), "read", "type", c.box, c.frequency, "write", "show", "MainForm", "dump"});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.boxes, QStringList{"Radio Modem|Error has occured error code: 4"});
+    const ProgramProbe::Result shown = run.Shown(QStringLiteral("MainForm"));
+    EXPECT_EQ(shown.Value(QLatin1String(c.box)), QLatin1String(c.frequencyShown));
+    EXPECT_TRUE(shown.ShownEnabled(QStringLiteral("TWRadio")));
+    EXPECT_EQ(run.Dumped().Value(QStringLiteral("Working")), QLatin1String("True"));
+
+    ASSERT_EQ(sim.Stop(), 0);
+    const ModemImage after = ModemImage::Load(dump);
+    ASSERT_TRUE(after.IsValid()) << after.Error().toStdString();
+    ModemImage want = ModemImage::Load(c.ProfilePath());
+    for (const std::vector<ByteValue>* list : {&c.readBytes, &c.frequencyBytes})
+        for (const ByteValue& byte : *list) want.Set(byte);
+    want.Set({MemoryBank::Modem, 0xFD, 0x12});
+    want.Set({MemoryBank::Modem, 0xFE, 0x34});
+    EXPECT_EQ(differences(want, after), "");
+}
 
 }  // namespace

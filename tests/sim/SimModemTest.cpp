@@ -295,6 +295,22 @@ TEST_F(SimModemTest, TheCheckRepairRuleGivesTheWordThatMakesTheNextCheckPass)
     EXPECT_EQ(Command(modem, "CR"), Reply("CR=F0B8"));
 }
 
+TEST_F(SimModemTest, AStuckCheckAnswersItsResidueWhateverTheCheckWordHolds)
+{
+    modem.Profile().Faults.CheckStuck = 0x1234;
+    Enter(modem);
+    EXPECT_EQ(Command(modem, "CR"), Reply("CR=1234")) << "even a consistent memory";
+    EXPECT_EQ(Command(modem, "WN1FD1234"), Reply("WN"));
+    EXPECT_EQ(Command(modem, "CR"), Reply("CR=1234")) << "the repair does not take";
+    EXPECT_EQ(modem.Memory(0xFD) << 8 | modem.Memory(0xFE), 0x1234) << "but is stored";
+
+    modem.Profile().Faults.CheckStuck = -1;
+    const uint16_t word = modem.CorrectCheckWord();
+    char digits[5];
+    std::snprintf(digits, sizeof digits, "%04X", word);
+    EXPECT_EQ(Command(modem, "CR"), Reply(std::string("CR=") + digits)) << "off again: the real rule";
+}
+
 TEST_F(SimModemTest, TheCheckWordCoversExactly0x80To0xFC)
 {
     const uint16_t base = modem.CorrectCheckWord();

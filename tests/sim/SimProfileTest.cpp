@@ -164,6 +164,17 @@ radio_noise = true
     EXPECT_FALSE(d.Faults.RadioNoise);
 }
 
+TEST(SimProfile, AStuckCheckTakesFourHexDigitsOrNone)
+{
+    EXPECT_EQ(SimProfile::Default().Faults.CheckStuck, -1);
+    EXPECT_EQ(SimProfile::Parse("check_stuck = 1234\n").Faults.CheckStuck, 0x1234);
+    EXPECT_EQ(SimProfile::Parse("check-stuck = f0b8\n").Faults.CheckStuck, 0xF0B8);
+    SimProfile p = SimProfile::Parse("check_stuck = 0000\n");
+    EXPECT_EQ(p.Faults.CheckStuck, 0);
+    p.SetFault("check_stuck", "none");
+    EXPECT_EQ(p.Faults.CheckStuck, -1);
+}
+
 TEST(SimProfile, RadioKeyErrorsNameTheLine)
 {
     const struct {
@@ -230,6 +241,10 @@ TEST(SimProfile, ErrorsNameTheLine)
         {"fix_check_word = 1\n", "line 1: bad value \"1\" for fix_check_word"},
         {"stream = gps\n", "line 1: bad value \"gps\" for stream"},
         {"long_reply = -1\n", "line 1: bad value \"-1\" for long_reply"},
+        {"check_stuck = 123\n", "line 1: bad value \"123\" for check_stuck"},
+        {"check_stuck = 12345\n", "line 1: bad value \"12345\" for check_stuck"},
+        {"check_stuck = 12G4\n", "line 1: bad value \"12G4\" for check_stuck"},
+        {"check_stuck = true\n", "line 1: bad value \"true\" for check_stuck"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
