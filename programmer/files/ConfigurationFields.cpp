@@ -110,7 +110,7 @@ private:
 
 void lookUpTransmitRadio(ModemSetting& m, RadioSpec& spec) { spec.GetRadioSpec(m.TXRadio.RadioType); }
 
-// Not stored: the transmit radio's power limits come from its specification.
+// Not stored: the transmit radio's power limits come from its row in the radio table.
 void transmitLimits(ModemSetting& m, RadioSpec& spec)
 {
     m.TXRadio.MaxTXPower = spec.MaxTXPower;
