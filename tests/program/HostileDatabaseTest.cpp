@@ -19,6 +19,28 @@ QStringList listing(const QString& folder)
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+struct Damage {
+    const char* name;
+    const char* sql;
+    const char* table;
+    const char* cause;  // the start of the description, before the field it names
+};
+
+// Rows the simulated modem (build type 6, built-in radio type 6, port A at 9600,N,8,1
+// on the delivered packet preset) meets in every Read and Open.
+const Damage damages[] = {
+    {"a Null default speed", "update Modem set ACommDefSpeed1=NULL", "Modem",
+     "Invalid use of Null in the field 'ACommDefSpeed1'"},
+    {"a word for a default stop bit", "update Modem set ACommDefStop1='one'", "Modem",
+     "Type mismatch in the field 'ACommDefStop1'"},
+    {"an infinite stop bit of port B", "update Modem set BCommDefStop2=1e999", "Modem",
+     "Value inf out of range (a finite number) in the field 'BCommDefStop2'"},
+    {"a default packet too big", "update Modem set APackDefSetting1=99999", "Modem",
+     "Overflow in the field 'APackDefSetting1'"},
+    {"a matched packet without its number", "update packet set PacketID=NULL", "packet",
+     "Invalid use of Null in the field 'PacketID'"},
+};
+
 class HostileDatabaseTest : public ProgramFixture {
 protected:
     bool EditorsOff() const
@@ -63,63 +85,39 @@ protected:
         EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
         EXPECT_TRUE(EditorsOff());
     }
-};
 
-struct Damage {
-    const char* name;
-    const char* sql;
-    const char* table;
-    const char* cause;  // the start of the description, before the field it names
-};
-
-// Rows the simulated modem (build type 6, built-in radio type 6, port A at 9600,N,8,1
-// on the delivered packet preset) meets in every Read and Open.
-const Damage damages[] = {
-    {"a Null default speed", "update Modem set ACommDefSpeed1=NULL", "Modem",
-     "Invalid use of Null in the field 'ACommDefSpeed1'"},
-    {"a word for a default stop bit", "update Modem set ACommDefStop1='one'", "Modem",
-     "Type mismatch in the field 'ACommDefStop1'"},
-    {"an infinite stop bit of port B", "update Modem set BCommDefStop2=1e999", "Modem",
-     "Value inf out of range (a finite number) in the field 'BCommDefStop2'"},
-    {"a default packet too big", "update Modem set APackDefSetting1=99999", "Modem",
-     "Overflow in the field 'APackDefSetting1'"},
-    {"a matched packet without its number", "update packet set PacketID=NULL", "packet",
-     "Invalid use of Null in the field 'PacketID'"},
+    // The command, once on a fresh window over each damaged database in turn.
+    template <typename Command>
+    void ForEachDamage(Command command)
+    {
+        for (const Damage& d : damages) {
+            SCOPED_TRACE(d.name);
+            DatabaseFolder folder;
+            folder.Run({QString::fromLatin1(d.sql)});
+            seams.dataDir = folder.Path();
+            ASSERT_TRUE(Load());
+            prompt.Clear();
+            command();
+            ExpectCommandEnded(QString::fromLatin1(d.table), QString::fromLatin1(d.cause));
+            form.reset();
+            prompt.Clear();
+        }
+    }
 };
 
 TEST_F(HostileDatabaseTest, ADamagedModemRowEndsTheReadWithABoxNamingIt)
 {
-    for (const Damage& d : damages) {
-        SCOPED_TRACE(d.name);
-        DatabaseFolder folder;
-        folder.Run({QString::fromLatin1(d.sql)});
-        seams.dataDir = folder.Path();
-        ASSERT_TRUE(Load());
-        prompt.Clear();
-        form->Menu_Read_Click();
-        ExpectCommandEnded(QString::fromLatin1(d.table), QString::fromLatin1(d.cause));
-        form.reset();
-        prompt.Clear();
-    }
+    ForEachDamage([&] { form->Menu_Read_Click(); });
 }
 
 TEST_F(HostileDatabaseTest, AGoodFileOpenedWithADamagedDatabaseBlamesTheDatabase)
 {
     QTemporaryDir dir;
     const QString file = SavedConfiguration(dir);
-    for (const Damage& d : damages) {
-        SCOPED_TRACE(d.name);
-        DatabaseFolder folder;
-        folder.Run({QString::fromLatin1(d.sql)});
-        seams.dataDir = folder.Path();
-        ASSERT_TRUE(Load());
-        prompt.Clear();
+    ForEachDamage([&] {
         form->ReadFromDatFile(file);
         EXPECT_TRUE(form->FromFile);
-        ExpectCommandEnded(QString::fromLatin1(d.table), QString::fromLatin1(d.cause));
-        form.reset();
-        prompt.Clear();
-    }
+    });
 }
 
 // A radio row the drivers cannot work with: the lookup's own message, naming the
