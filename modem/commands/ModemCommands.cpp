@@ -8,6 +8,7 @@
 #include "PortSetting.h"
 #include "ProgressView.h"
 #include "RuntimeError.h"
+#include "SettingDomain.h"
 #include "VbNumbers.h"
 
 using namespace ModemMap;
@@ -25,6 +26,9 @@ bool ModemCommands::ProbeModemVersion(SerialPort& Comm)
         return false;
     }
 }
+
+// A configuration file holds every version text this reads.
+static_assert(SettingDomain::ModemFirmwareLength == ModemComm::MaxReplyLength - 7, "SV:VA, the text, the checksum");
 
 QString ModemCommands::ReadModemFirmware(SerialPort& Comm)
 {

@@ -18,6 +18,8 @@ public:
     static constexpr int SerialNoLength = 6;
     // A radio's version byte as "H.L".
     static constexpr int RadioFirmwareLength = 3;
-    // The modem's version text; as much as a text field of a configuration file holds.
-    static constexpr int ModemFirmwareLength = 50;
+    // The modem's version text: the longest the control can read, a whole reply
+    // "SV:VA" text and checksum. A file that Save wrote from a modem read opens again;
+    // the file's text fields hold any length.
+    static constexpr int ModemFirmwareLength = 1017;
 };

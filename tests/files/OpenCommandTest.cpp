@@ -213,7 +213,8 @@ TEST_F(OpenCommandTest, AValueThatNoSettingStandsForIsRefusedLikeABrokenRule)
         {"SerialNo='2106011'", "SerialNo"},
         {"TXSerial=hex(zeroblob(500000))", "TXRadio.SerialNo"},
         {"RXFirmware='1.10'", "RXRadio.Firmware"},
-        {"firmware=hex(zeroblob(26))", "Firmware"},
+        // One character longer than any reply of a modem holds.
+        {"firmware=hex(zeroblob(509))", "Firmware"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.change);
@@ -399,4 +400,26 @@ TEST_F(OpenCommandTest, TheSampleConfigurationSetsItsMembersAndNothingElse)
     EXPECT_EQ(Members::Differences(expected, form->CurrentModem), QStringList());
     EXPECT_EQ(form->TransFreq->text(), shownFrequency) << "no display";
     EXPECT_TRUE(prompt.Boxes().isEmpty());
+}
+
+TEST_F(OpenCommandTest, AModemWithALongVersionTextIsSavedAndOpensAgainAndTakesDefaults)
+{
+    // Its leading number is one the control accepts.
+    const QString version = QStringLiteral("3.1.0 release build 2026-03 for licensed-band data modems, A + B.");
+    ASSERT_EQ(version.size(), 65);
+    modem.Profile().Firmware = version.toStdString();
+    const QString path = SavedFile(QStringLiteral("long.mdb"));
+    ASSERT_EQ(saved.Firmware, version);
+    ASSERT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+
+    Open(path);
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    EXPECT_EQ(form->CurrentModem.Firmware, version);
+    EXPECT_TRUE(ScreenEnabled());
+
+    ReadModem();
+    form->ReadFromDefFile(path);
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    EXPECT_EQ(form->CurrentModem.Firmware, version);
+    EXPECT_TRUE(ScreenEnabled());
 }
