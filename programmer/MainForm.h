@@ -151,6 +151,8 @@ public:
     bool Ended() const { return ended_; }
     // A database, file or control error, shown under "Error Occured".
     void ShowError(const RuntimeError& error);
+    // Tells the user, under "Error Occured", that the session's settings were not saved.
+    void ShowSettingsNotSaved();
 
     // Controls, named as the window's designer named them.
     VellModem* VellModem1;

@@ -157,12 +157,18 @@ void MainForm::Menu_Quit_Click()
     if (MsgBox(QStringLiteral("Are you sure you want to exit program?"), MsgButtons::OKCancel,
                QStringLiteral("Quit ") + StartModule::ProgramTitle) != MsgResult::OK)
         return;
-    UserSettings::SaveSetting(StartUp, QStringLiteral("CommPort"), QString::number(VellModem1->CommPort()));
+    bool saved = UserSettings::SaveSetting(StartUp, QStringLiteral("CommPort"), QString::number(VellModem1->CommPort()));
     VellModem1->setPortOpen(false);
-    UserSettings::SaveSetting(StartUp, QStringLiteral("InitDir"), InitDir);
+    saved &= UserSettings::SaveSetting(StartUp, QStringLiteral("InitDir"), InitDir);
     for (int i = 1; i <= 4; ++i)
-        UserSettings::SaveSetting(StartUp, QStringLiteral("FileName%1").arg(i), RecentFiles[i]);
+        saved &= UserSettings::SaveSetting(StartUp, QStringLiteral("FileName%1").arg(i), RecentFiles[i]);
+    if (!saved) ShowSettingsNotSaved();
     endProgram(0);
+}
+
+void MainForm::ShowSettingsNotSaved()
+{
+    prompt_->Show(UserSettings::NotSavedText(), QStringLiteral("Error Occured"), MsgButtons::OK, MsgIcon::Critical);
 }
 
 void MainForm::Form_Unload(bool& Cancel)

@@ -6,6 +6,11 @@
 namespace UserSettings {
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
-void SaveSetting(const QString& section, const QString& key, const QString& value);
+// False when the settings file could not be written: the value is then lost at the end.
+bool SaveSetting(const QString& section, const QString& key, const QString& value);
+// The file the settings are kept in.
+QString FileName();
+// What the user is told when the settings of the session could not be written.
+QString NotSavedText();
 
 }  // namespace UserSettings

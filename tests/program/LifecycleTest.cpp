@@ -1,15 +1,23 @@
 // The main window's load, its menus and toolbar, the user settings it restores
 // and writes, the ways out, and the recent-file list.
+#include "AsNobody.h"
 #include "ProgramFixture.h"
+#include "UserSettings.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
 
+#include <functional>
 #include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -265,6 +273,137 @@ INSTANTIATE_TEST_SUITE_P(Ways, QuitTest,
                                            QuitCase{"CloseOK", Way::CloseWindow, MsgResult::OK},
                                            QuitCase{"CloseCancel", Way::CloseWindow, MsgResult::Cancel}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+namespace {
+
+// Points the user's settings at another config folder while it lives, as XDG_CONFIG_HOME would.
+class ConfigHome {
+public:
+    explicit ConfigHome(const QString& path)
+        : before_(QFileInfo(QFileInfo(UserSettings::FileName()).path()).path())
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, path);
+    }
+    ~ConfigHome() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, before_); }
+    ConfigHome(const ConfigHome&) = delete;
+    ConfigHome& operator=(const ConfigHome&) = delete;
+
+private:
+    QString before_;
+};
+
+bool chownTree(const QString& path)
+{
+    bool done = ::chown(QFile::encodeName(path).constData(), AsNobody::User, AsNobody::Group) == 0;
+    for (const QFileInfo& entry : QDir(path).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+        done &= entry.isDir() && !entry.isSymLink() ? chownTree(entry.filePath())
+                                                    : ::chown(QFile::encodeName(entry.filePath()).constData(),
+                                                              AsNobody::User, AsNobody::Group) == 0;
+    return done;
+}
+
+struct UnwritableCase {
+    const char* name;
+    // Sets up the config folder "home" inside root; returns what XDG_CONFIG_HOME names.
+    std::function<QString(const QString& root)> prepare;
+    // Mode bits stop only a user that is not root: the quit then runs as "nobody".
+    bool byMode;
+};
+
+}  // namespace
+
+TEST_F(LifecycleTest, SettingsThatCannotBeWrittenAtQuitAreReportedAndTheProgramStillEnds)
+{
+    const QString conf = QStringLiteral("/ZenvoProgrammer/ZenvoProgrammer.conf");
+    auto writeFile = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write("[StartUp]\nCommPort=2\n") > 0;
+    };
+    const UnwritableCase cases[] = {
+        {"the config folder is a file",
+         [&](const QString& root) {
+             const QString home = root + QStringLiteral("/home");
+             EXPECT_TRUE(writeFile(home));
+             return home;
+         },
+         false},
+        {"the settings file is a folder",
+         [&](const QString& root) {
+             const QString home = root + QStringLiteral("/home");
+             EXPECT_TRUE(QDir().mkpath(home + conf));
+             return home;
+         },
+         false},
+        {"a read-only settings file",
+         [&](const QString& root) {
+             const QString home = root + QStringLiteral("/home");
+             EXPECT_TRUE(QDir().mkpath(home + QStringLiteral("/ZenvoProgrammer")));
+             EXPECT_TRUE(writeFile(home + conf));
+             EXPECT_TRUE(QFile::setPermissions(home + conf, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+             return home;
+         },
+         true},
+        {"a read-only settings folder",
+         [&](const QString& root) {
+             const QString home = root + QStringLiteral("/home");
+             EXPECT_TRUE(QDir().mkpath(home + QStringLiteral("/ZenvoProgrammer")));
+             EXPECT_TRUE(writeFile(home + conf));
+             EXPECT_TRUE(QFile::setPermissions(home + QStringLiteral("/ZenvoProgrammer"),
+                                               QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+             return home;
+         },
+         true},
+        {"a read-only config folder without settings",
+         [&](const QString& root) {
+             const QString home = root + QStringLiteral("/home");
+             EXPECT_TRUE(QDir().mkpath(home));
+             EXPECT_TRUE(QFile::setPermissions(home, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                         QFile::ExeOther));
+             return home;
+         },
+         true},
+    };
+    for (const UnwritableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        ends.clear();
+        prompt.Clear();
+        ASSERT_TRUE(Load());
+        form->Menu_Comm_Click(4);
+        form->AddOldFileList(QStringLiteral("/srv/configs/site-a"));
+
+        QTemporaryDir root;
+        ASSERT_TRUE(QFile::setPermissions(root.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                           QFile::ReadOther | QFile::ExeOther));
+        const QString home = c.prepare(root.path());
+        ConfigHome moved(home);
+        const QString file = UserSettings::FileName();
+        ASSERT_EQ(file, home + conf);
+        const bool asRoot = ::geteuid() == 0;
+        if (c.byMode && asRoot) {
+            ASSERT_TRUE(chownTree(home));
+        }
+        prompt.Answer(MsgResult::OK);
+        {
+            std::optional<AsNobody> nobody;
+            if (c.byMode) nobody.emplace();
+            ASSERT_EQ(c.byMode && nobody->Active(), c.byMode && asRoot);
+            form->Menu_Quit_Click();
+        }
+
+        EXPECT_EQ(ends, QList<int>{0}) << "the program ends as before";
+        ASSERT_EQ(prompt.Boxes().size(), 2) << prompt.Texts().join('|').toStdString();
+        const auto& box = prompt.Boxes()[1];
+        EXPECT_EQ(box.Title, QStringLiteral("Error Occured"));
+        EXPECT_EQ(box.Icon, MsgIcon::Critical);
+        EXPECT_EQ(box.Buttons, MsgButtons::OK);
+        EXPECT_EQ(box.Text, QStringLiteral("The settings could not be written to the file '%1': the serial port, the "
+                                           "folder and the recent files of this session were not saved.")
+                                .arg(file));
+        QFile::setPermissions(home, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(home + QStringLiteral("/ZenvoProgrammer"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+}
 
 TEST_F(LifecycleTest, AWindowDestroyedWithoutAQuitWritesNothing)
 {
