@@ -60,7 +60,9 @@ void MainForm::Menu_Save_Click()
         return;
     }
     // The dialog asked only about the file chosen, not about the one the name is cut to.
-    if (!target.IsChosenFile() && QFileInfo::exists(target.Path()) &&
+    const QFileInfo written(target.Path());
+    // A link is replaced too, also one that names nothing.
+    if (!target.IsChosenFile() && (written.exists() || written.isSymLink()) &&
         prompt_->Show(QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(target.Path()),
                       StartModule::ApplicationTitle, MsgButtons::YesNo, MsgIcon::Exclamation) != MsgResult::Yes)
         return;

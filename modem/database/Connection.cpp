@@ -2,9 +2,11 @@
 
 #include "DatabaseError.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <atomic>
 
@@ -29,19 +31,16 @@ Connection::Connection(const QString& path, Mode mode) : path_(path)
         throw DatabaseError::fileNotFound(path);
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) throw DatabaseError::driverMissing();
+    if (mode == Mode::ReadOnly) openForReading(path);
+    else openAt(path, QString(), mode);
+}
 
+void Connection::openAt(const QString& name, const QString& options, Mode mode)
+{
     name_ = nextConnectionName();
     db_ = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name_);
-    if (mode == Mode::ReadOnly) {
-        // Immutable: SQLite takes no lock and opens no journal, so a reader leaves
-        // nothing beside the file (no -wal or -shm of a file in WAL mode).
-        QUrl uri = QUrl::fromLocalFile(file.absoluteFilePath());
-        uri.setQuery(QStringLiteral("mode=ro&immutable=1"));
-        db_.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-        db_.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-    } else {
-        db_.setDatabaseName(path);
-    }
+    db_.setDatabaseName(name);
+    db_.setConnectOptions(options);
     open_ = true;
     try {
         if (!db_.open()) {
@@ -55,6 +54,51 @@ Connection::Connection(const QString& path, Mode mode) : path_(path)
         Close();
         throw;
     }
+}
+
+namespace {
+
+QString readOnlyUri(const QString& path, bool withWal)
+{
+    QUrl uri = QUrl::fromLocalFile(path);
+    // Immutable: SQLite takes no lock and opens no side file, so the read leaves
+    // nothing beside the file; right only while no -wal holds changes.
+    uri.setQuery(withWal ? QStringLiteral("mode=ro") : QStringLiteral("mode=ro&immutable=1"));
+    return uri.toString(QUrl::FullyEncoded);
+}
+
+const QString ReadOnlyOptions = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+
+}  // namespace
+
+void Connection::openForReading(const QString& path)
+{
+    // SQLite finds the side files beside the file a link names.
+    const QString real = QFileInfo(path).canonicalFilePath();
+    const bool withWal = QFileInfo(real + QStringLiteral("-wal")).size() > 0;
+    if (QFile::encodeName(real).size() <= EngineLongestPath) {
+        try {
+            // Reading the -wal takes its index, the -shm, which SQLite makes beside
+            // the file when there is none.
+            openAt(readOnlyUri(real, withWal), ReadOnlyOptions, Mode::ReadOnly);
+            return;
+        } catch (const RuntimeError&) {
+            // Without a -wal nothing else can open the file; with one, the -shm may
+            // be what cannot be made (a folder the user may not write).
+            if (!withWal) throw;
+        }
+    }
+    openCopy(real, withWal);
+}
+
+void Connection::openCopy(const QString& real, bool withWal)
+{
+    copy_ = std::make_unique<QTemporaryDir>();
+    const QString copy = copy_->filePath(QStringLiteral("read.db"));
+    if (!copy_->isValid() || !QFile::copy(real, copy) ||
+        (withWal && !QFile::copy(real + QStringLiteral("-wal"), copy + QStringLiteral("-wal"))))
+        throw DatabaseError::cannotOpen(path_);
+    openAt(readOnlyUri(copy, withWal), ReadOnlyOptions, Mode::ReadOnly);
 }
 
 Connection::~Connection()
@@ -103,4 +147,5 @@ void Connection::Close()
     db_.close();
     db_ = QSqlDatabase();  // the last handle must go before the name is removed
     QSqlDatabase::removeDatabase(name_);
+    copy_.reset();
 }

@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <memory>
+
+class QTemporaryDir;
+
 // One open database file under its own Qt connection name, shared by the database
 // and its record sets so that a record set can tell when its database was closed.
 class Connection {
@@ -18,7 +22,7 @@ public:
 
     enum class Mode {
         ReadWrite,  // an existing file
-        ReadOnly,   // an existing file that nobody changes meanwhile; every change is refused
+        ReadOnly,   // an existing file as its writers left it, changes in its -wal included; every change is refused
         Create,     // a new file; an existing one is never touched
     };
     struct Column {
@@ -44,12 +48,20 @@ public:
 
     void Close();
     bool IsOpen() const { return open_; }
+    // The longest path, links resolved, that SQLite opens in place.
+    static constexpr int EngineLongestPath = 510;
     const QString& Path() const { return path_; }
     const QString& Name() const { return name_; }
 
 private:
+    void openAt(const QString& name, const QString& options, Mode mode);
+    void openForReading(const QString& path);
+    void openCopy(const QString& real, bool withWal);
+
     QString path_;
     QString name_;
     QSqlDatabase db_;
     bool open_ = false;
+    // A file read through a copy: where the copy is, kept while it is open.
+    std::unique_ptr<QTemporaryDir> copy_;
 };

@@ -32,6 +32,13 @@ RuntimeError cannotCreate(const QString& path)
                               .arg(path)};
 }
 
+RuntimeError cannotOpen(const QString& path)
+{
+    return {CannotOpen, QStringLiteral("The database engine cannot open the file '%1'. It is already opened "
+                                       "exclusively by another user, or you need permission to view its data.")
+                            .arg(path)};
+}
+
 RuntimeError invalidName(const QString& name)
 {
     return {InvalidName, QStringLiteral("'%1' is not a valid name.").arg(name)};
@@ -90,10 +97,7 @@ RuntimeError fromSql(const QSqlError& error, const QString& path, const QString&
     case SqliteBusy:
     case SqliteLocked: return {Locked, QStringLiteral("Could not update; currently locked.")};
     case SqliteReadOnly: return readOnly();
-    case SqliteCantOpen:
-        return {CannotOpen, QStringLiteral("The database engine cannot open the file '%1'. It is already opened "
-                                           "exclusively by another user, or you need permission to view its data.")
-                                .arg(path)};
+    case SqliteCantOpen: return cannotOpen(path);
     default: return {GeneralError, text.isEmpty() ? QStringLiteral("Database error.") : text};
     }
 }

@@ -44,6 +44,7 @@ RuntimeError readOnly();
 RuntimeError updateWithoutAddNew();
 RuntimeError databaseExists();
 RuntimeError cannotCreate(const QString& path);
+RuntimeError cannotOpen(const QString& path);
 RuntimeError invalidName(const QString& name);
 RuntimeError fieldDefinedTwice();
 // A value that the field's declared type cannot hold.

@@ -3,43 +3,24 @@
 #include "ConfigurationFields.h"
 #include "DatabaseError.h"
 #include "FieldValue.h"
+#include "FileReplacement.h"
 #include "ModemSetting.h"
 #include "RadioSpec.h"
 #include "RuntimeError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
 
 const QString ConfigurationFile::TableName = QStringLiteral("ModemSetting");
 
 using Field = ConfigurationFields::Field;
 
 namespace {
-
-// A hidden name in the file's folder that no other save uses.
-QString temporaryPath(const QString& path)
-{
-    const QFileInfo target(path);
-    const QString tag = QString::number(QRandomGenerator::global()->generate(), 16);
-    return target.dir().filePath(QLatin1Char('.') + target.fileName() + QLatin1Char('.') + tag);
-}
-
-void discard(const QString& temporary)
-{
-    QFile::remove(temporary);
-    QFile::remove(temporary + QStringLiteral("-journal"));
-}
 
 // The field's value; a number that is not finite would be stored as Null, which no
 // open command reads back.
@@ -51,61 +32,12 @@ QVariant stored(const Field& field, const ModemSetting& modem)
     return value;
 }
 
-RuntimeError saveError(const QString& path, int error)
-{
-    return RuntimeError(75, QStringLiteral("Could not save the file '%1': %2.")
-                                .arg(path, QString::fromLocal8Bit(std::strerror(error))));
-}
-
-// Waits until the file (or folder) is on the disk.
-void syncToDisk(const QString& path, const QString& saved)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw saveError(saved, errno);
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0) throw saveError(saved, error);
-}
-
-// The complete file takes the place of the old one in one step, on the disk
-// before the old one goes. Errors name the file chosen, not the link to it.
-void replace(const QString& temporary, const QString& target, const QString& chosen)
-{
-    syncToDisk(temporary, chosen);
-    if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(target).constData()) != 0)
-        throw saveError(chosen, errno);
-    syncToDisk(QFileInfo(target).path(), chosen);
-}
-
-// A rename needs only the folder's permission: the file's own is asked here, so
-// that a file the user may not write is never replaced.
-std::optional<struct stat> replaceable(const QString& target, const QString& chosen)
-{
-    struct stat old {};
-    if (::stat(QFile::encodeName(target).constData(), &old) != 0) return std::nullopt;
-    if (::faccessat(AT_FDCWD, QFile::encodeName(target).constData(), W_OK, AT_EACCESS) != 0)
-        throw saveError(chosen, errno);
-    return old;
-}
-
-// The new file keeps what the old one had: its owner and group where the user may
-// set them, and its mode.
-void keepOwnership(const QString& temporary, const struct stat& old, const QString& chosen)
-{
-    const QByteArray file = QFile::encodeName(temporary);
-    if (::chown(file.constData(), old.st_uid, old.st_gid) != 0) {
-        // Not allowed to give the file away: the group may still be one of the user's.
-        [[maybe_unused]] const int ignored = ::chown(file.constData(), uid_t(-1), old.st_gid);
-    }
-    if (::chmod(file.constData(), old.st_mode & 07777) != 0) throw saveError(chosen, errno);
-}
-
 // The user never chose the temporary file: every error speaks of the file chosen.
-RuntimeError aboutTheChosenFile(const RuntimeError& error, const QString& temporary, const QString& chosen)
+RuntimeError aboutTheChosenFile(const RuntimeError& error, const QStringList& hidden, const QString& chosen)
 {
     QString text = error.Description();
-    text.replace(temporary, chosen);
+    for (const QString& path : hidden)
+        if (!path.isEmpty()) text.replace(path, chosen);
     if (!text.contains(chosen)) text = QStringLiteral("Could not save the file '%1': %2").arg(chosen, text);
     return RuntimeError(error.Number(), text);
 }
@@ -132,34 +64,34 @@ RuntimeError notAConfigurationFile(const RuntimeError& error, const QString& pat
 
 void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
 {
-    // A link is followed, so that the file it names is the one replaced.
-    const QFileInfo info(path);
-    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
-    const QString temporary = temporaryPath(target);
+    QString built;
+    std::optional<FileReplacement> replacement;
     try {
-        const std::optional<struct stat> old = replaceable(target, path);
-        Database database = Database::CreateDatabase(temporary);
-        // The file is not in use until it is complete and synced, so it needs no journal.
-        database.Execute(QStringLiteral("pragma journal_mode=off"));
-        database.Execute(QStringLiteral("pragma synchronous=off"));
-        TableDef table(TableName);
-        for (const Field& field : ConfigurationFields::InFileOrder())
-            table.AppendField(TableDef::CreateField(field.Name, field.Type));
-        database.AppendTableDef(table);
-        Recordset records = database.OpenRecordset(TableName);
-        records.AddNew();
-        for (const Field& field : ConfigurationFields::InFileOrder()) records.SetField(field.Name, stored(field, modem));
-        records.Update();
-        records.Close();
-        database.Close();
-        if (old) keepOwnership(temporary, *old, path);
-        replace(temporary, target, path);
+        replacement.emplace(path);
+        // Built where SQLite can reach it whatever the length of the chosen path.
+        QTemporaryDir work;
+        if (!work.isValid()) throw FileReplacement::Error(path, EIO);
+        built = work.filePath(QStringLiteral("save.db"));
+        {
+            Database database = Database::CreateDatabase(built);
+            // The file is not in use until it is complete and synced, so it needs no journal.
+            database.Execute(QStringLiteral("pragma journal_mode=off"));
+            database.Execute(QStringLiteral("pragma synchronous=off"));
+            TableDef table(TableName);
+            for (const Field& field : ConfigurationFields::InFileOrder())
+                table.AppendField(TableDef::CreateField(field.Name, field.Type));
+            database.AppendTableDef(table);
+            Recordset records = database.OpenRecordset(TableName);
+            records.AddNew();
+            for (const Field& field : ConfigurationFields::InFileOrder())
+                records.SetField(field.Name, stored(field, modem));
+            records.Update();
+            records.Close();
+            database.Close();
+        }
+        replacement->Replace(built);
     } catch (const RuntimeError& error) {
-        discard(temporary);
-        throw aboutTheChosenFile(error, temporary, path);
-    } catch (...) {
-        discard(temporary);
-        throw;
+        throw aboutTheChosenFile(error, {replacement ? replacement->Temporary() : QString(), built}, path);
     }
 }
 

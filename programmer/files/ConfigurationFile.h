@@ -18,13 +18,17 @@ public:
 
     // Writes the configuration to path: complete under a temporary name in the same
     // folder first, then renamed over path, so that a failed write leaves the file
-    // at path as it was and nothing else behind. A file at path that the user may
-    // not write is not replaced; one replaced keeps its mode, and its owner and
-    // group as far as the user may set them. A number that is not finite is refused.
-    // Raises the database's or the file system's error, naming path.
+    // at path as it was and nothing else behind. What is replaced is the entry at
+    // path: a link there gives way to the file and the file it names keeps every
+    // byte. A file at path that the user may not write is not replaced; one
+    // replaced keeps its mode, and its owner and group as far as the user may set
+    // them. The old file's -wal, -shm and -journal go with it. A number that is
+    // not finite is refused. Raises the database's or the file system's error,
+    // naming path.
     static void Write(const ModemSetting& modem, const QString& path);
 
-    // Opens the file read-only at the first row of its table. A path that names no
+    // Opens the file read-only at the first row of its table, as its writers left
+    // it (committed changes in its -wal included). A path that names no
     // file opens its ".mdb" file when there is one (Save keeps its names without the
     // extension). Raises when the file is missing, is no configuration file or has
     // no row; a file that SQLite cannot read is named as one this program cannot read.

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -220,4 +221,50 @@ TEST_F(SaveCommandTest, AFailedSaveShowsItsErrorAndKeepsThePreviousFile)
         EXPECT_TRUE(form->VellModem1->Working()) << "a failed save leaves the control working";
         EXPECT_TRUE(ToolEnabled("TSave"));
     }
+}
+
+TEST_F(SaveCommandTest, ALinkAtTheNameSavedToIsAskedAboutAndReplacedLikeAFile)
+{
+    ReadModem();
+    const QString site = PathIn(QStringLiteral("site.mdb"));
+    const QString elsewhere = PathIn(QStringLiteral("elsewhere"));
+    ASSERT_TRUE(QDir().mkdir(elsewhere));
+    const QString question = site + QStringLiteral(" already exists.\nDo you want to replace it?");
+    for (const bool dangling : {false, true}) {
+        SCOPED_TRACE(dangling ? "a link that names nothing" : "a link to a file");
+        const QString target = elsewhere + QStringLiteral("/notes.txt");
+        QFile::remove(site);
+        QFile::remove(target);
+        if (!dangling) {
+            QFile notes(target);
+            ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+            notes.write("keep\n");
+        }
+        ASSERT_TRUE(QFile::link(target, site));
+        for (const MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+            prompt.Clear();
+            prompt.Answer(answer);
+            SaveAs(PathIn(QStringLiteral("site")));
+            ASSERT_EQ(prompt.Boxes().size(), 1);
+            EXPECT_EQ(prompt.Boxes()[0].Text, question);
+            EXPECT_EQ(QFileInfo(site).isSymLink(), answer == MsgResult::No);
+        }
+        EXPECT_EQ(SerialIn(site), form->CurrentModem.SerialNo);
+        EXPECT_EQ(Contents(target), dangling ? QByteArray() : QByteArray("keep\n"));
+        EXPECT_EQ(QFileInfo::exists(target), !dangling);
+    }
+}
+
+TEST_F(SaveCommandTest, TheLongestNameAFolderTakesIsSavedAndOpened)
+{
+    ReadModem();
+    const QString path = PathIn(QString(251, u'n') + QStringLiteral(".mdb"));
+    SaveAs(path);
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    EXPECT_EQ(Files(), QStringList{QFileInfo(path).fileName()});
+    files.Answer(path);
+    form->Menu_Open_Click();
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+    EXPECT_TRUE(form->FromFile);
+    EXPECT_EQ(SerialIn(path), form->CurrentModem.SerialNo);
 }
