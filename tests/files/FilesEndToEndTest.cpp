@@ -4,6 +4,7 @@
 #include "ProgramProbe.h"
 #include "QtPrinters.h"
 #include "SimProcess.h"
+#include "SimProfile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -113,4 +114,29 @@ TEST(FilesEndToEndTest, RecentEntriesAndCancelledDialogsThroughTheHarness)
 
     EXPECT_EQ(probe.Run({"recent", "5"}).exitCode, 2);
     EXPECT_EQ(probe.Run({"open"}).exitCode, 2);
+}
+
+TEST(FilesEndToEndTest, AModemWithALongVersionTextIsSavedAndOpenedAgain)
+{
+    QTemporaryDir dir;
+    const QString version = QStringLiteral("3.1.0 release build 2026-03 for licensed-band data modems, A + B.");
+    ASSERT_EQ(version.size(), 65);
+    SimProfile profile = SimProfile::Default();
+    profile.Firmware = version.toStdString();
+    const QString profilePath = dir.filePath(QStringLiteral("long-version.profile"));
+    {
+        QFile file(profilePath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::fromStdString(profile.ToText()));
+    }
+    const QString site = dir.filePath(QStringLiteral("site.mdb"));
+    SimProcess sim({profilePath});
+    ASSERT_FALSE(sim.DevicePath().isEmpty());
+    ProgramProbe probe;
+    const ProgramProbe::Result run = probe.Run({"port", sim.DevicePath(), "read", "save", site, "open", site, "dump"});
+    ASSERT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.boxes.isEmpty()) << run.boxes.join('\n').toStdString();
+    EXPECT_EQ(run.Value("Firmware"), version);
+    EXPECT_EQ(run.Value("FromFile"), QStringLiteral("True"));
+    EXPECT_EQ(run.Value("Working"), QStringLiteral("True"));
 }
