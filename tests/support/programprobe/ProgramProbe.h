@@ -55,6 +55,8 @@ public:
     // The "Ports" settings: port number n opens device.
     void MapPort(int number, const QString& device) const;
     Result Run(const QStringList& steps, const std::vector<Trigger>& triggers = {}) const;
+    // The folder that the harness gets as XDG_CONFIG_HOME.
+    QString ConfigHome() const { return config_.path(); }
 
     // A modem that only answers after a power cycle is cycled when the wait
     // window shows for the occurrence-th time.
