@@ -101,8 +101,10 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     Power->setPageStep(100);
     // A drag is one change, applied when it ends.
     Power->setTracking(false);
-    // The power can be set from the keyboard too.
+    // The power can be set from the keyboard too; Right and Up give more power
+    // (a scroll bar's keys run the other way by default).
     Power->setFocusPolicy(Qt::StrongFocus);
+    Power->setInvertedControls(false);
     Power->setGeometry(bar);
 
     // The scale marks sit under the positions of their powers.
