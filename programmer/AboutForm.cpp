@@ -1,8 +1,8 @@
 #include "AboutForm.h"
 
-#include "FontScale.h"
 #include "BrandArt.h"
 #include "DataControl.h"
+#include "FontScale.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
 

@@ -1,7 +1,6 @@
 #include "AdjPower.h"
 
 #include "FontScale.h"
-
 #include "MainForm.h"
 #include "ModemSetting.h"
 #include "RuntimeError.h"

@@ -1,8 +1,8 @@
 #include "PacketSel.h"
 
-#include "FontScale.h"
 #include "BrandQueries.h"
 #include "DataControl.h"
+#include "FontScale.h"
 #include "ModemQueries.h"
 #include "MainForm.h"
 #include "NumericBox.h"

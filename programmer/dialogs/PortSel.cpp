@@ -1,8 +1,8 @@
 #include "PortSel.h"
 
-#include "FontScale.h"
 #include "BackColor.h"
 #include "ClickLabel.h"
+#include "FontScale.h"
 #include "MainForm.h"
 #include "PortSetting.h"
 

@@ -6,23 +6,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 // Qt's own default, which the designed sizes were laid out at.
 QFont designedFont() { return QFont(QStringLiteral("Sans Serif"), 9); }
 
-const QString Sample = QStringLiteral("The quick brown fox jumps over the lazy dog 0123456789 TX RX");
+// Ordinary texts of the windows: small letters, capitals and figures, which
+// different fonts widen by different amounts.
+const QString Samples[] = {
+    QStringLiteral("the quick brown fox jumps over the lazy dog"),
+    QStringLiteral("THE QUICK BROWN FOX JUMPS OVER THE LAZY DOG"),
+    QStringLiteral("0123456789 (.,:-%)"),
+};
 
 struct Measure {
     double height;
-    double width;
+    double widths[std::size(Samples)];
 };
 
 Measure measure(const QFont& font)
 {
     const QFontMetricsF metrics(font);
-    return {metrics.height(), metrics.horizontalAdvance(Sample)};
+    Measure m{metrics.height(), {}};
+    for (size_t i = 0; i < std::size(Samples); ++i) m.widths[i] = metrics.horizontalAdvance(Samples[i]);
+    return m;
 }
 
 }  // namespace
@@ -31,7 +40,8 @@ double FontScale::Factor(const QFont& font)
 {
     static const Measure designed = measure(designedFont());
     const Measure now = measure(font);
-    const double factor = std::max(now.height / designed.height, now.width / designed.width);
+    double factor = now.height / designed.height;
+    for (size_t i = 0; i < std::size(Samples); ++i) factor = std::max(factor, now.widths[i] / designed.widths[i]);
     // Rounding of the metrics alone is no reason to move a designed pixel.
     return factor < 1.005 ? 1.0 : factor;
 }

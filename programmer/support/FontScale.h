@@ -10,8 +10,8 @@ class QFont;
 // so that texts keep the room they were given.
 namespace FontScale {
 
-// How much larger the font draws than the designed one, by height and by the
-// width of ordinary text, whichever grows more; never below 1.
+// How much larger the font draws than the designed one, by its height and by the
+// widths of ordinary texts, whichever grows most; never below 1.
 double Factor(const QFont& font);
 // The factor of the application's font.
 double Factor();

@@ -33,6 +33,8 @@ struct DesktopFont {
 const DesktopFont Fonts[] = {
     {"DejaVu Sans", 9, true}, {"DejaVu Sans", 10, false}, {"DejaVu Sans", 11, false},
     {"DejaVu Sans", 13, false}, {"Cantarell", 11, false}, {"Cantarell", 13, false},
+    // Wide letters at an ordinary height.
+    {"DejaVu Sans Mono", 10, false},
 };
 
 std::vector<std::string> everyProfile()
