@@ -106,7 +106,7 @@ INSERT INTO family VALUES
 -- The first page of each family.
 INSERT INTO item SELECT digit * 10, 1, 1, NULL, picture, 240, 240, 1440, 1440,
     'DejaVu Sans', 9, 0, 0, 0, NULL, NULL, NULL FROM family;
-INSERT INTO item SELECT digit * 10, 2, 2, 'How will this ' || name || ' be used?', NULL, 1920, 240, 5040, 540,
+INSERT INTO item SELECT digit * 10, 2, 2, 'How will this ' || name || ' be used?', NULL, 1920, 240, 5040, 600,
     'DejaVu Sans', 12, 1, 8388608, 0, NULL, NULL, NULL FROM family;
 INSERT INTO item SELECT digit * 10, 3, 2,
     'The wizard sets the ports, packet framing, supervision and PTT of a typical use. '

@@ -2,6 +2,7 @@
 
 #include "BrandArt.h"
 #include "DataControl.h"
+#include "FontScale.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
 
@@ -74,7 +75,7 @@ AboutForm::AboutForm(DataControl& versionData, QWidget* parent) : QDialog(parent
     grid->addWidget(DBDate, 3, 1);
     grid->addWidget(WWWAddress, 4, 0, 1, 2);
     grid->addWidget(OK, 5, 1, Qt::AlignRight);
-    setFixedWidth(420);
+    setFixedWidth(FontScale::Scaled(420));
     Form_Load();
 }
 

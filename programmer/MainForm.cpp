@@ -4,6 +4,7 @@
 #include "DevicePort.h"
 #include "MessageBoxPrompt.h"
 #include "NumericBox.h"
+#include "OuterSize.h"
 #include "StartModule.h"
 #include "SystemClock.h"
 #include "VellModem.h"
@@ -84,7 +85,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     AChangeChar->setEnabled(false);
     BChangeChar->setEnabled(false);
     connectHandlers();
-    setFixedSize(OuterWidth, OuterHeight);
+    new OuterSize(this, QSize(OuterWidth, OuterHeight));
 }
 
 MainForm::~MainForm() = default;
@@ -160,13 +161,10 @@ void MainForm::changeEvent(QEvent* event)
 
 bool MainForm::event(QEvent* event)
 {
+    // The status bar keeps its five panels: a toolbar button's description
+    // under the pointer would cover them all.
+    if (event->type() == QEvent::StatusTip) return true;
     const bool handled = QMainWindow::event(event);
-    // The designed size is the outer one: the frame, once known, comes off the client.
-    if (event->type() == QEvent::Show || event->type() == QEvent::Move) {
-        const QSize frame = frameGeometry().size() - geometry().size();
-        const QSize client(OuterWidth - frame.width(), OuterHeight - frame.height());
-        if (size() != client) setFixedSize(client);
-    }
     // The window itself takes the focus only while none of its controls can; that
     // is judged once the activation has settled, outside any handler's own boxes.
     if (event->type() == QEvent::WindowActivate)

@@ -2,6 +2,7 @@
 #include "MainForm.h"
 
 #include "DataControl.h"
+#include "FontScale.h"
 #include "NumericBox.h"
 #include "VellModem.h"
 
@@ -66,7 +67,7 @@ QLabel* heading(const QString& name, const QString& text, QWidget* parent)
 NumericBox* numberBox(const QString& name, QWidget* parent, int width)
 {
     auto* box = new NumericBox(name, parent);
-    box->setFixedWidth(width);
+    box->setFixedWidth(FontScale::Scaled(width));
     return box;
 }
 
@@ -218,6 +219,8 @@ QGroupBox* MainForm::buildPortFrame(bool portB)
     QLabel* packCaption = heading(portB ? QStringLiteral("Label9") : QStringLiteral("Label4"), QStringLiteral("Packet Layer"), box);
     QLabel* handCaption = heading(portB ? QStringLiteral("Label13") : QStringLiteral("Label5"), QStringLiteral("Handshaking"), box);
 
+    // Created first: the tick at the top of its frame comes first in the tab order too.
+    if (portB) EnablePortB = named<QCheckBox>(QStringLiteral("EnablePortB"), QStringLiteral("Enabled"), box);
     auto* charDef1 = named<QRadioButton>(n("CharDef1"), QString(), box);
     auto* charDef2 = named<QRadioButton>(n("CharDef2"), QString(), box);
     auto* charCustom = named<QRadioButton>(n("CharCustom"), QString(), box);
@@ -237,15 +240,19 @@ QGroupBox* MainForm::buildPortFrame(bool portB)
     for (auto [l, option] : {std::pair{defLabel1, charDef1}, {defLabel2, charDef2}, {packLabel1, packDef1},
                              {packLabel2, packDef2}})
         l->setBuddy(option);
-    for (QPushButton* b : {changeChar, changePack}) b->setFixedWidth(80);
+    for (QPushButton* b : {changeChar, changePack}) b->setFixedWidth(FontScale::Scaled(80));
 
     int row = 0;
-    grid->addWidget(charCaption, row, 0, 1, 2);
     if (portB) {
-        EnablePortB = named<QCheckBox>(QStringLiteral("EnablePortB"), QStringLiteral("Enabled"), box);
-        grid->addWidget(EnablePortB, row, 1, Qt::AlignRight);
+        // Side by side, so that neither draws over the other at any font.
+        auto* top = new QHBoxLayout;
+        top->addWidget(charCaption);
+        top->addStretch();
+        top->addWidget(EnablePortB);
+        grid->addLayout(top, row++, 0, 1, 2);
+    } else {
+        grid->addWidget(charCaption, row++, 0, 1, 2);
     }
-    ++row;
     grid->addWidget(charDef1, row, 0);
     grid->addWidget(defLabel1, row++, 1);
     grid->addWidget(charDef2, row, 0);
@@ -366,8 +373,8 @@ QWidget* MainForm::buildRadioColumn()
     pw->addLayout(rssiRow, 3, 1);
     pw->addWidget(AutoRSSI, 3, 2);
     pw->setColumnStretch(0, 1);
-    for (QPushButton* b : {TXFreqAdjust, RXFreqAdjust, PowAdjust}) b->setFixedWidth(90);
-    AutoRSSI->setFixedWidth(50);
+    for (QPushButton* b : {TXFreqAdjust, RXFreqAdjust, PowAdjust}) b->setFixedWidth(FontScale::Scaled(90));
+    AutoRSSI->setFixedWidth(FontScale::Scaled(50));
 
     layout->addWidget(TransFrame);
     layout->addWidget(Reciever);
@@ -411,7 +418,7 @@ QWidget* MainForm::buildModemRow()
     sup->addWidget(SupEndToEnd, 1, 1);
     sup->addWidget(SupRSSI, 2, 1);
     sup->addWidget(SupCA, 3, 0, 1, 2);
-    sup->setColumnMinimumWidth(0, 14);
+    sup->setColumnMinimumWidth(0, FontScale::Scaled(14));
     sup_ = group(this, {SupOff, SupCA});
 
     Frame19 = frame(QStringLiteral("Frame19"), QStringLiteral("PTT Control"), row);

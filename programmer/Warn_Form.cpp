@@ -1,5 +1,6 @@
 #include "Warn_Form.h"
 
+#include "FontScale.h"
 #include "MainForm.h"
 
 #include <QCloseEvent>
@@ -38,22 +39,22 @@ Warn_Form::Warn_Form(MainForm& mainForm, std::function<double()> random, QWidget
 
     // The buttons sit at fixed places so that the swap exchanges their positions.
     auto* buttonRow = new QWidget(this);
-    buttonRow->setFixedHeight(40);
+    buttonRow->setFixedHeight(FontScale::Scaled(40));
     AcceptButon = new QPushButton(QStringLiteral("&Accept"), buttonRow);
     AcceptButon->setObjectName(QStringLiteral("AcceptButon"));
     CloseButon = new QPushButton(QStringLiteral("&Close"), buttonRow);
     CloseButon->setObjectName(QStringLiteral("CloseButon"));
     for (QPushButton* button : {AcceptButon, CloseButon}) {
         button->setAutoDefault(false);
-        button->setFixedSize(110, 30);
+        button->setFixedSize(FontScale::Scaled(QSize(110, 30)));
     }
-    AcceptButon->move(170, 5);
-    CloseButon->move(310, 5);
+    AcceptButon->move(FontScale::Scaled(170), FontScale::Scaled(5));
+    CloseButon->move(FontScale::Scaled(310), FontScale::Scaled(5));
     outer->addWidget(buttonRow);
     connect(AcceptButon, &QPushButton::clicked, this, [this] { AcceptButon_Click(); });
     connect(CloseButon, &QPushButton::clicked, this, [this] { CloseButon_Click(); });
 
-    resize(600, 470);
+    resize(FontScale::Scaled(QSize(600, 470)));
     Form_Load();
 }
 

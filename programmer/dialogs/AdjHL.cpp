@@ -1,5 +1,7 @@
 #include "AdjHL.h"
 
+#include "FontScale.h"
+
 #include "MainForm.h"
 
 #include <QButtonGroup>
@@ -31,7 +33,7 @@ AdjHL::AdjHL(MainForm& main) : QDialog(&main), main_(main)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(Finish, 0, Qt::AlignHCenter);
-    setFixedSize(3600 / 15, 2400 / 15);
+    setFixedSize(FontScale::Scaled(QSize(3600 / 15, 2400 / 15)).expandedTo(layout->totalMinimumSize()));
 
     connect(TransHigh, &QRadioButton::toggled, this, [this](bool on) {
         if (on) TransHigh_Click();

@@ -1,5 +1,6 @@
 #include "AdjPower.h"
 
+#include "FontScale.h"
 #include "MainForm.h"
 #include "ModemSetting.h"
 #include "RuntimeError.h"
@@ -24,9 +25,11 @@ constexpr int BarMinimum = 1;
 constexpr int BarMaximum = 1000;
 constexpr int InactivityMs = 10000;
 
-// The layout in pixels.
+// The layout in pixels at the designed font.
 constexpr QRect BarRect(20, 34, 380, 18);
 constexpr int ScaleTop = 56;
+
+using FontScale::Scaled;
 
 // A lamp of the given colour, as the test's pictures show.
 QPixmap lamp(const QColor& colour, int side)
@@ -88,7 +91,8 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     setWindowTitle(QStringLiteral("Adjust Transmitter Power"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    label(QStringLiteral("Label1"), QStringLiteral("Approximately"), this)->move(BarRect.left(), 12);
+    const QRect bar = Scaled(BarRect);
+    label(QStringLiteral("Label1"), QStringLiteral("Approximately"), this)->move(bar.left(), Scaled(12));
     Power = new QScrollBar(Qt::Horizontal, this);
     Power->setObjectName(QStringLiteral("Power"));
     Power->setRange(BarMinimum, BarMaximum);
@@ -96,7 +100,11 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     Power->setPageStep(100);
     // A drag is one change, applied when it ends.
     Power->setTracking(false);
-    Power->setGeometry(BarRect);
+    // The power can be set from the keyboard too; Right and Up give more power
+    // (a scroll bar's keys run the other way by default).
+    Power->setFocusPolicy(Qt::StrongFocus);
+    Power->setInvertedControls(false);
+    Power->setGeometry(bar);
 
     // The scale marks sit under the positions of their powers.
     // 0.1 W and 1 W lie close together on the bar: the middle mark goes a line lower.
@@ -106,13 +114,13 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
         int milliwatts;
         int row;
     } marks[] = {{"Label2", "0.1W", 100, 0}, {"Label3", "1W(30dBm)", 1000, 1}, {"Label4", "5W(37dBm)", 5000, 0}};
-    const int arrow = BarRect.height();
+    const int arrow = bar.height();
     for (const auto& m : marks) {
         QLabel* mark = label(QString::fromLatin1(m.name), QString::fromLatin1(m.text), this);
         mark->adjustSize();
         const double along = double(positionOf(m.milliwatts) - BarMinimum) / (BarMaximum - BarMinimum);
-        const int x = BarRect.left() + arrow + int(along * (BarRect.width() - 2 * arrow));
-        mark->move(std::max(BarRect.left(), x - mark->width() / 2), ScaleTop + m.row * mark->height());
+        const int x = bar.left() + arrow + int(along * (bar.width() - 2 * arrow));
+        mark->move(std::max(bar.left(), x - mark->width() / 2), Scaled(ScaleTop) + m.row * mark->height());
     }
 
     TestPower = new QPushButton(QStringLiteral("Test"), this);
@@ -121,11 +129,11 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     TestPower->setAutoDefault(false);
     TestPower->setIcon(QIcon(transmitIcon(32)));
     TestPower->setIconSize(QSize(32, 32));
-    TestPower->setGeometry(20, 96, 110, 48);
+    TestPower->setGeometry(Scaled(QRect(20, 96, 110, 48)));
     GreenTestPic = label(QStringLiteral("GreenTestPic"), QString(), this);
     GreenTestPic->setPixmap(lamp(QColor(0x20, 0xa0, 0x30), 28));
-    GreenTestPic->setGeometry(142, 106, 28, 28);
-    label(QStringLiteral("Label5"), QStringLiteral("10 sec inactivity timer applies"), this)->move(186, 112);
+    GreenTestPic->setGeometry(Scaled(QRect(142, 106, 28, 28)));
+    label(QStringLiteral("Label5"), QStringLiteral("10 sec inactivity timer applies"), this)->move(Scaled(186), Scaled(112));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -135,8 +143,8 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     Finish = new QPushButton(QStringLiteral("Finish"), this);
     Finish->setObjectName(QStringLiteral("Finish"));
     Finish->setAutoDefault(false);
-    Finish->setGeometry(170, 174, 81, 25);
-    setFixedSize(420, 214);
+    Finish->setGeometry(Scaled(QRect(170, 174, 81, 25)));
+    setFixedSize(Scaled(QSize(420, 214)));
 
     connect(Power, &QScrollBar::valueChanged, this, [this] { Power_Change(); });
     connect(TestPower, &QPushButton::toggled, this, [this] { TestPower_Click(); });

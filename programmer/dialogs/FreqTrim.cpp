@@ -1,5 +1,7 @@
 #include "FreqTrim.h"
 
+#include "FontScale.h"
+#include "OuterSize.h"
 #include "RadioSetting.h"
 
 #include <QLabel>
@@ -23,7 +25,9 @@ constexpr int FinishWidth = 1215;
 constexpr int FinishHeight = 375;
 constexpr int WindowHeight = 2760;
 
-constexpr int px(double twips) { return int(twips / 15.0 + 0.5); }
+// Pixels at the designed font, grown with the font in use.
+constexpr int designedPx(double twips) { return int(twips / 15.0 + 0.5); }
+int px(double twips) { return FontScale::Scaled(designedPx(twips)); }
 
 }  // namespace
 
@@ -51,6 +55,7 @@ FreqTrim::FreqTrim(QWidget* parent) : QDialog(parent)
     Finish->setAutoDefault(false);
     connect(TrimBar, &QSlider::valueChanged, this, [this] { TrimBar_Change(); });
     connect(Finish, &QPushButton::clicked, this, [this] { hide(); });
+    outer_ = new OuterSize(this, QSize(designedPx(2 * BarLeft + 4100), designedPx(WindowHeight)));
 }
 
 int16_t& FreqTrim::trim() const { return TXRX == 0 ? Setting->TXFreqTrim : Setting->RXFreqTrim; }
@@ -90,9 +95,9 @@ void FreqTrim::SetDisplay()
     showTrim(trim());
     TrimBar->setEnabled(Adjustable);
 
-    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    setFixedSize(QSize(px(outerWidth_), px(WindowHeight)) - frame);
-    if (const QScreen* s = screen()) move(s->geometry().left() + s->geometry().width() / 2 - px(outerWidth_) / 2, y());
+    outer_->SetDesigned(QSize(designedPx(outerWidth_), designedPx(WindowHeight)));
+    const int width = outer_->Outer().width();
+    if (const QScreen* s = screen()) move(s->geometry().left() + s->geometry().width() / 2 - width / 2, y());
 }
 
 void FreqTrim::TrimBar_Change()

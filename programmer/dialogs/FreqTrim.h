@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <cstdint>
 
+class OuterSize;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -44,4 +45,5 @@ private:
     // The display is being set: a position the range forces is not a user's move.
     bool displaying_ = false;
     int outerWidth_ = 0;
+    OuterSize* outer_;
 };

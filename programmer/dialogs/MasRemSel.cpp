@@ -1,6 +1,8 @@
 #include "MasRemSel.h"
 
+#include "FontScale.h"
 #include "MainForm.h"
+#include "OuterSize.h"
 #include "SupSel.h"
 
 #include <QButtonGroup>
@@ -14,6 +16,8 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr int Width = 4800 / TwipsPerPixel;
 
+using FontScale::Scaled;
+
 }  // namespace
 
 MasRemSel::MasRemSel(MainForm& mainForm)
@@ -21,28 +25,28 @@ MasRemSel::MasRemSel(MainForm& mainForm)
 {
     // Placed, not laid out: the short window cuts the note off.
     UnitFunc = Frame(QStringLiteral("UnitFunc"), QStringLiteral("Unit Function"), this);
-    UnitFunc->setGeometry(8, 8, 200, 104);
+    UnitFunc->setGeometry(Scaled(QRect(8, 8, 200, 104)));
     CAMaster = new QRadioButton(QStringLiteral("Master"), UnitFunc);
     CAMaster->setObjectName(QStringLiteral("CAMaster"));
-    CAMaster->setGeometry(12, 22, 120, 22);
+    CAMaster->setGeometry(Scaled(QRect(12, 22, 120, 22)));
     CARemote = new QRadioButton(QStringLiteral("Remote"), UnitFunc);
     CARemote->setObjectName(QStringLiteral("CARemote"));
-    CARemote->setGeometry(12, 46, 120, 22);
+    CARemote->setGeometry(Scaled(QRect(12, 46, 120, 22)));
     CAAdvance = Button(QStringLiteral("CAAdvance"), QStringLiteral("Advanced"), UnitFunc);
-    CAAdvance->setGeometry(12, 72, 96, 26);
+    CAAdvance->setGeometry(Scaled(QRect(12, 72, 96, 26)));
     auto* unit = new QButtonGroup(this);
     unit->addButton(CAMaster);
     unit->addButton(CARemote);
 
     Finish = Button(QStringLiteral("Finish"), QStringLiteral("Finish"), this);
-    Finish->setGeometry(Width - 104, 84, 88, 28);
+    Finish->setGeometry(Scaled(QRect(Width - 104, 84, 88, 28)));
 
     Label1 = new QLabel(QStringLiteral("Note: For half duplex and simplex systems all units should be set as \"Remote\"."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    Label1->setGeometry(8, 128, Width - 24, 40);
+    Label1->setGeometry(Scaled(QRect(8, 128, Width - 24, 40)));
 
     connect(CAMaster, &QRadioButton::toggled, this, [this](bool on) {
         if (on) CAMaster_Click();
@@ -52,22 +56,10 @@ MasRemSel::MasRemSel(MainForm& mainForm)
     });
     connect(CAAdvance, &QPushButton::clicked, this, [this] { CAAdvance_Click(); });
     connect(Finish, &QPushButton::clicked, this, [this] { Finish_Click(); });
-    setOuterHeight(TallHeight);
+    outer_ = new OuterSize(this, QSize(Width, TallHeight / TwipsPerPixel));
 }
 
-void MasRemSel::setOuterHeight(int twips)
-{
-    heightTwips_ = twips;
-    // The frame around the window, once the window system has given one, is part of it.
-    const int frame = isVisible() ? frameGeometry().height() - geometry().height() : 0;
-    setFixedSize(Width, twips / TwipsPerPixel - frame);
-}
-
-void MasRemSel::showEvent(QShowEvent* event)
-{
-    EditDialog::showEvent(event);
-    setOuterHeight(heightTwips_);
-}
+void MasRemSel::setOuterHeight(int twips) { outer_->SetDesigned(QSize(Width, twips / TwipsPerPixel)); }
 
 void MasRemSel::SetDisplay()
 {

@@ -2,6 +2,7 @@
 
 #include "EditDialog.h"
 
+class OuterSize;
 class QGroupBox;
 class QLabel;
 class QRadioButton;
@@ -35,11 +36,10 @@ public:
 protected:
     void Form_Activate() override { SetDisplay(); }
     void Leave() override { Finish_Click(); }
-    void showEvent(QShowEvent* event) override;
 
 private:
     void setOuterHeight(int twips);
-    int heightTwips_ = TallHeight;
+    OuterSize* outer_;
     // The options are being set to show CAvoid: their handlers change nothing.
     bool showing_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "BrandQueries.h"
 #include "DataControl.h"
+#include "FontScale.h"
 #include "ModemQueries.h"
 #include "MainForm.h"
 #include "NumericBox.h"
@@ -61,7 +62,7 @@ PacketSel::PacketSel(MainForm& mainForm)
     for (int i = 1; i <= 5; ++i) {
         PacketOption[i] = option(QStringLiteral("PacketOption(%1)").arg(i), QString(), this);
         First[i] = label(QStringLiteral("First(%1)").arg(i), QString(), this);
-        First[i]->setMinimumWidth(150);
+        First[i]->setMinimumWidth(FontScale::Scaled(150));
         First[i]->setBuddy(PacketOption[i]);
         sources->addButton(PacketOption[i]);
         // Presets 1 to 3 on the left, 4 and 5 on the right.
@@ -77,7 +78,7 @@ PacketSel::PacketSel(MainForm& mainForm)
     BrandName = option(QStringLiteral("BrandName"), QString(), this);
     BrandList = new QComboBox(this);
     BrandList->setObjectName(QStringLiteral("BrandList"));
-    BrandList->setMinimumWidth(240);
+    BrandList->setMinimumWidth(FontScale::Scaled(240));
     sources->addButton(BrandName);
     brands->addWidget(BrandName);
     brands->addWidget(BrandList, 1);

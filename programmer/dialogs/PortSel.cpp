@@ -2,6 +2,7 @@
 
 #include "BackColor.h"
 #include "ClickLabel.h"
+#include "FontScale.h"
 #include "MainForm.h"
 #include "PortSetting.h"
 
@@ -41,7 +42,7 @@ PortSel::PortSel(MainForm& mainForm)
                                              QString::fromLatin1(c.text), frame);
                 label->setFrameShape(QFrame::Panel);
                 label->setFrameShadow(QFrame::Raised);
-                label->setFixedWidth(56);
+                label->setFixedWidth(FontScale::Scaled(56));
                 label->setCursor(Qt::PointingHandCursor);
                 BackColor::Set(label, BackColor::ButtonFace);
                 const int index = c.index;

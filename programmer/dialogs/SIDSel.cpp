@@ -1,5 +1,6 @@
 #include "SIDSel.h"
 
+#include "FontScale.h"
 #include "MainForm.h"
 #include "NumericBox.h"
 #include "StartModule.h"
@@ -63,7 +64,7 @@ SIDSel::SIDSel(MainForm& mainForm)
     Label2[8] = label(QStringLiteral("Label2(8)"), QStringLiteral("TX SID"), OrvaneDiag);
     DiagSID1 = Box(QStringLiteral("DiagSID1"), OrvaneDiag, [this] { DiagSID1_LostFocus(); });
     DiagSID2 = Box(QStringLiteral("DiagSID2"), OrvaneDiag, [this] { DiagSID2_LostFocus(); });
-    for (NumericBox* box : {DiagSID1, DiagSID2}) box->setFixedWidth(50);
+    for (NumericBox* box : {DiagSID1, DiagSID2}) box->setFixedWidth(FontScale::Scaled(50));
     diag->addWidget(Label1[8], 0, 1, Qt::AlignRight);
     diag->addWidget(DiagSID1, 0, 2);
     diag->addWidget(Label2[8], 0, 3, Qt::AlignRight);
@@ -119,7 +120,7 @@ QGroupBox* SIDSel::buildPort(bool portB)
         NumericBox* box2 = Box(QStringLiteral("%1SID2(%2)").arg(p).arg(t), frame, [this, portB, t] {
             portB ? BSID2_LostFocus(t) : SID2_LostFocus(t);
         });
-        for (NumericBox* box : {box1, box2}) box->setFixedWidth(50);
+        for (NumericBox* box : {box1, box2}) box->setFixedWidth(FontScale::Scaled(50));
         grid->addWidget(option, line, 0);
         grid->addWidget(first, line, 1, Qt::AlignRight);
         grid->addWidget(box1, line, 2);

@@ -1,5 +1,6 @@
 #include "SupSel.h"
 
+#include "FontScale.h"
 #include "MainForm.h"
 #include "NumericBox.h"
 
@@ -45,7 +46,7 @@ SupSel::SupSel(MainForm& mainForm)
     auto* window = new QGridLayout(Frame1);
     MaxSlot = Box(QStringLiteral("MaxSlot"), Frame1, [this] { MaxSlot_LostFocus(); });
     SlotTime = Box(QStringLiteral("SlotTime"), Frame1, [this] { SlotTime_LostFocus(); });
-    for (NumericBox* box : {MaxSlot, SlotTime}) box->setFixedWidth(60);
+    for (NumericBox* box : {MaxSlot, SlotTime}) box->setFixedWidth(FontScale::Scaled(60));
     window->addWidget(label(QStringLiteral("Label2"), QStringLiteral("-Max No. of Slot(s)"), Frame1), 0, 0);
     window->addWidget(MaxSlot, 0, 1);
     window->addWidget(label(QStringLiteral("Label3"), QStringLiteral("Slots"), Frame1), 0, 2);

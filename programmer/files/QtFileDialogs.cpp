@@ -42,7 +42,16 @@ QStringList QtFileDialogs::NameFilters(const QString& filter)
         // "*.*" means every file; on Linux many names have no ".".
         for (QString& p : patterns)
             if (p == QLatin1String("*.*")) p = QStringLiteral("*");
-        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        result << DisplayName(parts[i]) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
+}
+
+QString QtFileDialogs::DisplayName(QString name)
+{
+    // Desktop file dialogs take a filter's name up to its first "(", so the name's
+    // own brackets are shown in a form that looks the same but does not end it.
+    name.replace(QLatin1Char('('), QChar(0x2768));
+    name.replace(QLatin1Char(')'), QChar(0x2769));
+    return name;
 }

@@ -17,6 +17,8 @@ public:
     // "caption|*.mdb;*.dat|All File|*.*" as the dialog's name filters:
     // "caption (*.mdb *.dat)", "All File (*)".
     static QStringList NameFilters(const QString& filter);
+    // A filter name as the dialog lists it, whole.
+    static QString DisplayName(QString name);
 
 private:
     QWidget* parent_;

@@ -26,7 +26,9 @@ QColor BackColor::ToColor(uint32_t code)
 void BackColor::Set(QWidget* widget, uint32_t code)
 {
     QPalette palette = widget->palette();
+    // Buttons fill their background from the Button role, other widgets from Window.
     palette.setColor(QPalette::Window, ToColor(code));
+    palette.setColor(QPalette::Button, ToColor(code));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
     widget->setProperty(Property, QVariant::fromValue(code));

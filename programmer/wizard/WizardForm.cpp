@@ -2,6 +2,7 @@
 
 #include "DatabaseError.h"
 #include "ModemSetting.h"
+#include "OuterSize.h"
 #include "Prompt.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -88,6 +91,8 @@ WizardForm::WizardForm(ModemSetting& currentModem, Prompt& prompt, QWidget* pare
     CheckBoxGraph->setCheckable(true);
     CheckBoxGraph->setAutoDefault(false);
     CurrentCheckBox = CheckBoxText;
+    // The pages' items carry their own fonts: the stored sizes do not grow.
+    outer_ = new OuterSize(this, QSize(), OuterSize::Growth::None);
     ClearPage();
 }
 
@@ -130,8 +135,7 @@ void WizardForm::showEvent(QShowEvent* event)
 bool WizardForm::event(QEvent* event)
 {
     const bool handled = QDialog::event(event);
-    // The page's size is the outer one: once the frame is known it comes off the client.
-    if (event->type() == QEvent::Show || event->type() == QEvent::Move) sizeToPage();
+    if (event->type() == QEvent::Resize) layoutPlaced();
     return handled;
 }
 
@@ -194,16 +198,15 @@ void WizardForm::ShowPage()
         default: break;
         }
     }
+    orderTabs();
     update();
 }
 
 void WizardForm::sizeToPage()
 {
     if (pageTwips_.isEmpty()) return;
-    const QSize outer(qRound(pageTwips_.width() / TwipsPerPixel), qRound(pageTwips_.height() / TwipsPerPixel));
-    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    const QSize client = (outer - frame).expandedTo(QSize(1, 1));
-    if (size() != client || minimumSize() != client || maximumSize() != client) setFixedSize(client);
+    // The page's size is the outer one: once the frame is known it comes off the client.
+    outer_->SetDesigned(QSize(qRound(pageTwips_.width() / TwipsPerPixel), qRound(pageTwips_.height() / TwipsPerPixel)));
     layoutPlaced();
 }
 
@@ -224,6 +227,19 @@ void WizardForm::place(QWidget* element, const WizardItem& item)
     layoutPlaced();
     element->show();
     element->raise();
+}
+
+void WizardForm::orderTabs()
+{
+    // Tab walks the page as it reads, top to bottom and left to right, not in the
+    // order the elements were made.
+    std::vector<const Placed*> order;
+    for (const Placed& p : placed_)
+        if (p.Element->focusPolicy() & Qt::TabFocus) order.push_back(&p);
+    std::stable_sort(order.begin(), order.end(), [](const Placed* a, const Placed* b) {
+        return std::pair(a->Twips.top(), a->Twips.left()) < std::pair(b->Twips.top(), b->Twips.left());
+    });
+    for (size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1]->Element, order[i]->Element);
 }
 
 void WizardForm::layoutPlaced()

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+class OuterSize;
 class ModemSetting;
 class Prompt;
 class QAbstractButton;
@@ -69,6 +70,7 @@ private:
     // Every placed element at its twips, scaled to the window as it is now.
     void layoutPlaced();
     void sizeToPage();
+    void orderTabs();
     void showPageOrFail();
     // Reports the fault as the wizard's fatal error of the letter and closes.
     void fail(QChar letter);
@@ -91,5 +93,6 @@ private:
     };
     std::vector<Placed> placed_;
     QSizeF pageTwips_;
+    OuterSize* outer_;
     bool failed_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -149,6 +150,37 @@ TEST_F(MainFormSystemTest, TheWritePowerChoiceSetsAllThreeAndOpensThePowerContro
     EXPECT_FALSE(form->RSSI->isEnabled());
     EXPECT_FALSE(form->AutoRSSI->isEnabled());
     EXPECT_TRUE(TakeMessages().isEmpty());
+}
+
+// The red of "Yes" fills the option's background, not just a ring around its mark.
+TEST_F(MainFormSystemTest, TheChosenWritePowerShowsARedBackground)
+{
+    ReadModem();
+    auto redShare = [this] {
+        const QImage picture = form->WriteTxOn->grab().toImage();
+        int red = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x) red += picture.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
+        return double(red) / (picture.width() * picture.height());
+    };
+    Click(form->WriteTxOn);
+    EXPECT_GT(redShare(), 0.5);
+    Click(form->WriteTxOff);
+    EXPECT_EQ(redShare(), 0.0);
+}
+
+// Port B's "Enabled" sits at the top of its frame and comes first when tabbing
+// through it.
+TEST_F(MainFormSystemTest, PortBsEnabledTickComesBeforeItsOptionsInTheTabOrder)
+{
+    ReadModem();
+    QWidget* frame = form->findChild<QWidget*>(QStringLiteral("PortBFrame"));
+    ASSERT_NE(frame, nullptr);
+    QStringList order;
+    for (QWidget* w = form->nextInFocusChain(); w != form.get(); w = w->nextInFocusChain())
+        if (frame->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) order << w->objectName();
+    ASSERT_FALSE(order.isEmpty());
+    EXPECT_EQ(order.first(), QStringLiteral("EnablePortB")) << order.join(QLatin1Char(' ')).toStdString();
 }
 
 // Whatever was shown before, a display leaves CAvoid as it is and shows its mode.

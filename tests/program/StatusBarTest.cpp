@@ -2,7 +2,9 @@
 // whatever modem of the simulator's profiles was read.
 #include "ProgramFixture.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QToolBar>
 #include <QDir>
 #include <QLabel>
 #include <QStatusBar>
@@ -41,6 +43,23 @@ TEST_P(StatusBarTest, EveryPanelShowsItsWholeText)
         SCOPED_TRACE(panel->text().toStdString());
         EXPECT_LE(panel->fontMetrics().horizontalAdvance(panel->text()), panel->contentsRect().width());
         EXPECT_LE(panel->geometry().right(), bar->contentsRect().right());
+    }
+}
+
+// Resting the pointer on a toolbar button leaves the five panels as they are.
+TEST_F(ProgramFixture, AToolbarButtonsDescriptionDoesNotCoverThePanels)
+{
+    Play("default");
+    ASSERT_TRUE(Load());
+    form->show();
+    ASSERT_TRUE(ReadModem());
+    for (QAction* action : form->Toolbar1->actions()) {
+        SCOPED_TRACE(action->objectName().toStdString());
+        ASSERT_FALSE(action->statusTip().isEmpty()) << "each button keeps its description";
+        action->showStatusText(form->Toolbar1->widgetForAction(action));
+        QApplication::processEvents();
+        EXPECT_TRUE(form->statusBar()->currentMessage().isEmpty());
+        for (int i = 1; i <= 5; ++i) EXPECT_TRUE(form->StatusBar1[i]->isVisible()) << "panel " << i;
     }
 }
 

@@ -125,6 +125,23 @@ TEST_F(PowerTest, TheBarShowsThePowerInStepsOf7mWAndKeepsWhatItCannotShow)
     EXPECT_EQ(form->CurrentModem.TXRadio.txpower, 3500);
 }
 
+// The power bar takes the focus, so the power can be set from the keyboard.
+TEST_F(PowerTest, ThePowerCanBeSetFromTheKeyboard)
+{
+    ReadWithPower("lumbrel-fdx");
+    form->CurrentModem.TXRadio.txpower = 3500;
+    InPowerWindow([&](AdjPower& window) {
+        EXPECT_EQ(window.Power->focusPolicy(), Qt::StrongFocus);
+        QApplication::setActiveWindow(&window);
+        window.Power->setFocus(Qt::TabFocusReason);
+        EXPECT_TRUE(window.Power->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        EXPECT_EQ(window.Power->value(), 510);
+        window.Finish->click();
+    });
+    EXPECT_EQ(form->CurrentModem.TXRadio.txpower, 3570);
+}
+
 TEST_F(PowerTest, MovingTheBarWithoutATestSendsNothing)
 {
     ReadWithPower("lumbrel-fdx");

@@ -161,6 +161,33 @@ TEST_F(WizardPageTest, TheGraphicalCheckBoxAndTheSystemTextColour)
     EXPECT_EQ(wizard.CheckBoxGraph->geometry(), Scaled(450, 1500, 1800, 450, QSizeF(4500, 3000)));
 }
 
+// Tab walks the page as it reads: a check box above the buttons comes before
+// them, although the buttons' elements were made first.
+TEST_F(WizardPageTest, TabWalksThePageTopToBottom)
+{
+    db.Page(3, QStringLiteral("Third"), 3000, 4500);
+    using Item = WizardDb::Item;
+    Item next{.PageId = 3, .ItemId = 1, .TypeOfItem = 0, .Title = QStringLiteral("Next")};
+    next.Left = 2400, next.Top = -600, next.Width = 1200, next.Height = 400;
+    next.Action = 0, next.Param1 = 0, next.Param2 = 0;
+    Item cancel{.PageId = 3, .ItemId = 2, .TypeOfItem = 0, .Title = QStringLiteral("Cancel")};
+    cancel.Left = 600, cancel.Top = -600, cancel.Width = 1200, cancel.Height = 400;
+    cancel.Action = 0, cancel.Param1 = 0, cancel.Param2 = 0;
+    Item tick{.PageId = 3, .ItemId = 3, .TypeOfItem = 3, .Title = QStringLiteral("Port B too")};
+    tick.Left = 600, tick.Top = 1200, tick.Width = 3000, tick.Height = 360;
+    for (const Item& i : {next, cancel, tick}) db.AddItem(i);
+
+    Open(3);
+    ASSERT_FALSE(wizard.Failed()) << prompt.Texts().join(" | ").toStdString();
+    QStringList order;
+    QWidget* w = wizard.CheckBoxText;
+    for (int i = 0; i < 3; ++i, w = w->nextInFocusChain()) {
+        while (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus)) w = w->nextInFocusChain();
+        order << (w == wizard.CheckBoxText ? QStringLiteral("tick") : w->property("text").toString());
+    }
+    EXPECT_EQ(order, QStringList({"tick", "Cancel", "Next"}));
+}
+
 TEST_F(WizardPageTest, DiagnosticsOnlyItemsNeedTheDiagnosticsProcessor)
 {
     db.Page(1);
