@@ -66,10 +66,11 @@ bool LockFiles::Held(const QString& device, const QString& folder)
 
 long LockFiles::OwnerIn(const QByteArray& content)
 {
-    // Four bytes that are not all digits or spaces are the old binary form.
+    // The old binary form is a native int: an id is below 2^22, so one of its
+    // four bytes is not printable, as none of a text's are.
     if (content.size() == 4) {
         bool text = true;
-        for (char c : content) text = text && ((c >= '0' && c <= '9') || c == ' ' || c == '\n');
+        for (char c : content) text = text && ((c >= ' ' && c <= '~') || c == '\n' || c == '\t');
         if (!text) {
             int32_t pid = 0;
             std::memcpy(&pid, content.constData(), sizeof pid);
