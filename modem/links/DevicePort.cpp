@@ -127,7 +127,9 @@ void DevicePort::close()
     // The last frames leave at this program's rate before the line is given
     // back; a line that stops sending does not hold up the close for long.
     const int rate = std::max(BaudRate(), 50);
-    if (WaitForOutput(OutBufferCount() * 10 * 1000 / rate + DrainSpareMs)) ::tcdrain(fd_);
+    if (WaitForOutput(OutBufferCount() * 10 * 1000 / rate + DrainSpareMs))
+        while (::tcdrain(fd_) != 0 && errno == EINTR) {
+        }
     ::tcsetattr(fd_, TCSANOW, &before_);
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
