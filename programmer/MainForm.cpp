@@ -1,7 +1,7 @@
 #include "MainForm.h"
 
 #include "DataControl.h"
-#include "DevicePort.h"
+#include "ProbePort.h"
 #include "MessageBoxPrompt.h"
 #include "NumericBox.h"
 #include "OuterSize.h"
@@ -47,7 +47,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
         ownPrompt_ = std::make_unique<MessageBoxPrompt>(this);
         prompt_ = ownPrompt_.get();
     }
-    TestPort = std::make_unique<DevicePort>();
+    TestPort = std::make_unique<ProbePort>();
 
     VersionData = new DataControl(QStringLiteral("VersionData"), this);
     ModemData = new DataControl(QStringLiteral("ModemData"), this);

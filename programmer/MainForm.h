@@ -19,7 +19,7 @@ class PortSel;
 class SIDSel;
 class SupSel;
 class FreqTrim;
-class DevicePort;
+class ProbePort;
 class PrintSet;
 class NumericBox;
 class Prompt;
@@ -306,7 +306,7 @@ private:
     Prompt* prompt_;
     std::unique_ptr<Clock> ownClock_;
     std::unique_ptr<Prompt> ownPrompt_;
-    std::unique_ptr<DevicePort> TestPort;
+    std::unique_ptr<ProbePort> TestPort;
     QButtonGroup *aChar_, *aPack_, *aHand_, *bChar_, *bPack_, *bHand_, *sup_, *sid_, *writeTx_, *ptt_;
 
     QString InitDir = QStringLiteral("1");

@@ -3,7 +3,7 @@
 
 #include "AboutForm.h"
 #include "DataControl.h"
-#include "DevicePort.h"
+#include "ProbePort.h"
 #include "ModemQueries.h"
 #include "PortMap.h"
 #include "RuntimeError.h"

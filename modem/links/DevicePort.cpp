@@ -1,5 +1,6 @@
 #include "DevicePort.h"
 
+#include "DeviceAccess.h"
 #include "PortMap.h"
 #include "RuntimeError.h"
 
@@ -21,10 +22,7 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-RuntimeError invalidPortNumber() { return {RuntimeError::InvalidPortNumber, QStringLiteral("Invalid port number")}; }
-RuntimeError portAlreadyOpen() { return {RuntimeError::PortAlreadyOpen, QStringLiteral("Port already open")}; }
-RuntimeError portNotOpen() { return {RuntimeError::PortNotOpen, QStringLiteral("Port not open")}; }
-RuntimeError permissionDenied() { return {RuntimeError::PermissionDenied, QStringLiteral("Permission denied")}; }
+constexpr int DrainSpareMs = 500;
 
 struct LineSettings {
     speed_t speed;
@@ -94,29 +92,20 @@ void DevicePort::setPortOpen(bool open)
 
 void DevicePort::open()
 {
-    if (PortOpen()) throw portAlreadyOpen();
+    if (PortOpen()) throw DeviceAccess::PortAlreadyOpen();
     const QString path = DeviceName();
-    if (path.isEmpty()) throw invalidPortNumber();
+    if (path.isEmpty()) throw DeviceAccess::InvalidPortNumber();
     // Settings are checked before the device is touched.
     parseSettings(Settings());
 
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        // A terminal held with TIOCEXCL refuses everyone else with EBUSY.
-        if (errno == EBUSY) throw portAlreadyOpen();
-        if (errno == EACCES || errno == EPERM) throw permissionDenied();
-        throw invalidPortNumber();
-    }
-    termios attributes{};
-    if (::tcgetattr(fd, &attributes) != 0) {
+    const int fd = DeviceAccess::Open(path, LockFolder());
+    // What the line was before this program took it is what it gets back.
+    if (::tcgetattr(fd, &before_) != 0) {
         ::close(fd);
-        throw invalidPortNumber();
+        throw DeviceAccess::InvalidPortNumber();
     }
-    // TIOCEXCL does not stop a privileged process, the lock does.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) {
-        ::close(fd);
-        throw portAlreadyOpen();
-    }
+    // Exclusive mode turns away other programs' opens, which would take the
+    // modem's replies or break into a write.
     ::ioctl(fd, TIOCEXCL);
 
     fd_ = fd;
@@ -135,15 +124,24 @@ void DevicePort::open()
 void DevicePort::close()
 {
     if (!PortOpen()) return;
+    // The last frames leave at this program's rate before the line is given
+    // back; a line that stops sending does not hold up the close for long.
+    const int rate = std::max(BaudRate(), 50);
+    if (WaitForOutput(OutBufferCount() * 10 * 1000 / rate + DrainSpareMs))
+        while (::tcdrain(fd_) != 0 && errno == EINTR) {
+        }
+    ::tcsetattr(fd_, TCSANOW, &before_);
     ::ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
     received_.clear();
 }
 
+QString DevicePort::LockFolder() const { return lockFolder_.isEmpty() ? PortMap::LockFolder() : lockFolder_; }
+
 void DevicePort::requireOpen() const
 {
-    if (!PortOpen()) throw portNotOpen();
+    if (!PortOpen()) throw DeviceAccess::PortNotOpen();
 }
 
 void DevicePort::ApplySettings(const QString& settings, termios& attributes)

@@ -1,5 +1,7 @@
 #include "PortMap.h"
 
+#include "LockFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -63,6 +65,18 @@ QString PortMap::DevicePath(int port, QSettings& settings, const QString& device
 
     const QStringList devices = SystemDevices(deviceDir);
     return port <= devices.size() ? devices.at(port - 1) : QString();
+}
+
+QString PortMap::LockFolder()
+{
+    QSettings settings(QStringLiteral("ZenvoProgrammer"), QStringLiteral("ZenvoProgrammer"));
+    return LockFolder(settings);
+}
+
+QString PortMap::LockFolder(QSettings& settings)
+{
+    const QString chosen = settings.value(QStringLiteral("Ports/LockFolder")).toString().trimmed();
+    return chosen.isEmpty() ? LockFiles::DefaultFolder : chosen;
 }
 
 QStringList PortMap::SystemDevices(const QString& deviceDir)

@@ -1,12 +1,17 @@
 // The Comm Ports menu against real serial devices: pseudo-terminals that the
 // user's "Ports" settings give port numbers.
 #include "DevicePort.h"
+#include "HeldTerminal.h"
+#include "PortOpenMessage.h"
 #include "ProgramFixture.h"
 #include "RuntimeError.h"
 
 #include <QAction>
 #include <QFile>
+#include <QSettings>
 #include <QTemporaryDir>
+
+#include <unistd.h>
 
 namespace {
 
@@ -39,13 +44,30 @@ protected:
     }
 };
 
-enum class Device { Terminal, Missing, RegularFile, HeldElsewhere };
+enum class Device { Terminal, Missing, RegularFile, HeldElsewhere, Marked, LockFile, StaleLockFile };
 
 struct ProbeCase {
     const char* name;
     Device device;
     bool found;
+    // How another program marks the device it holds (Device::Marked).
+    HeldTerminal::Mark mark = HeldTerminal::Mark::None;
 };
+
+// The user's folder of serial tools' lock files.
+void SetLockFolder(const QString& folder)
+{
+    QSettings settings(QStringLiteral("ZenvoProgrammer"), QStringLiteral("ZenvoProgrammer"));
+    settings.setValue(QStringLiteral("Ports/LockFolder"), folder);
+}
+
+// A lock file as serial tools write it: the owner's process id, right-aligned in ten places.
+bool WriteLockFile(const QTemporaryDir& folder, const QString& device, long pid)
+{
+    QFile lock(folder.filePath(QStringLiteral("LCK..") + device.section(QLatin1Char('/'), -1)));
+    return lock.open(QIODevice::WriteOnly) &&
+           lock.write(QByteArray::number(qint64(pid)).rightJustified(10, ' ') + '\n') == 11;
+}
 
 class PortProbeTest : public PortMenuTest, public ::testing::WithParamInterface<ProbeCase> {};
 
@@ -54,7 +76,9 @@ TEST_P(PortProbeTest, OnlyPortsThatOpenAreOffered)
     const ProbeCase& c = GetParam();
     const QString first = AttachTerminal(3);
     QTemporaryDir dir;
+    SetLockFolder(dir.path());
     DevicePort holder;
+    std::unique_ptr<HeldTerminal> marked;
     QString path;
     switch (c.device) {
     case Device::Terminal: path = AttachTerminal(11); break;
@@ -70,6 +94,16 @@ TEST_P(PortProbeTest, OnlyPortsThatOpenAreOffered)
         holder.SetDevicePath(path);
         holder.setPortOpen(true);
         ASSERT_TRUE(holder.PortOpen());
+        break;
+    case Device::Marked:
+        marked = std::make_unique<HeldTerminal>(c.mark);
+        ASSERT_TRUE(marked->IsValid());
+        path = marked->Path();
+        break;
+    case Device::LockFile:
+    case Device::StaleLockFile:
+        path = AttachTerminal(11);
+        ASSERT_TRUE(WriteLockFile(dir, path, c.device == Device::LockFile ? long(::getpid()) : GonePid()));
         break;
     }
     MapPort(11, path);
@@ -95,7 +129,80 @@ INSTANTIATE_TEST_SUITE_P(Devices, PortProbeTest,
                          ::testing::Values(ProbeCase{"Terminal", Device::Terminal, true},
                                            ProbeCase{"Missing", Device::Missing, false},
                                            ProbeCase{"RegularFile", Device::RegularFile, false},
-                                           ProbeCase{"HeldByAnotherProgram", Device::HeldElsewhere, false}),
+                                           ProbeCase{"HeldByAnotherProgram", Device::HeldElsewhere, false},
+                                           ProbeCase{"OnlyOpenElsewhere", Device::Marked, true},
+                                           ProbeCase{"Flock", Device::Marked, false, HeldTerminal::Mark::Flock},
+                                           ProbeCase{"OpenFileLock", Device::Marked, false,
+                                                     HeldTerminal::Mark::OpenFileLock},
+                                           ProbeCase{"Exclusive", Device::Marked, false, HeldTerminal::Mark::Exclusive},
+                                           ProbeCase{"LockFile", Device::LockFile, false},
+                                           ProbeCase{"StaleLockFile", Device::StaleLockFile, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PortMenuTest, TheProbeLeavesAnotherProgramsTerminalAsItWas)
+{
+    const HeldTerminal terminal;
+    ASSERT_TRUE(terminal.IsValid());
+    MapPort(5, terminal.Path());
+    const HeldTerminal::State before = terminal.Now();
+
+    ASSERT_TRUE(Load());
+
+    EXPECT_TRUE(form->Menu_Comm[5]->isVisible());
+    EXPECT_EQ(terminal.Now(), before);
+    EXPECT_EQ(terminal.ReadLine(), HeldTerminal::TypedLine);
+}
+
+struct HeldReadCase {
+    const char* name;
+    HeldTerminal::Mark mark;
+    bool lockFile;
+};
+
+class ReadOnAHeldPortTest : public PortMenuTest, public ::testing::WithParamInterface<HeldReadCase> {};
+
+// The control's own open refuses the port as one that does not open, and the
+// holder's line and input stay as they were.
+TEST_P(ReadOnAHeldPortTest, FailsAsAPortThatDoesNotOpen)
+{
+    const HeldReadCase& c = GetParam();
+    QTemporaryDir locks;
+    SetLockFolder(locks.path());
+    const HeldTerminal terminal(c.mark);
+    ASSERT_TRUE(terminal.IsValid());
+    if (c.lockFile) {
+        ASSERT_TRUE(WriteLockFile(locks, terminal.Path(), long(::getpid())));
+    }
+    MapPort(2, QStringLiteral("/nonexistent/ttyGone"));
+    MapPort(3, terminal.Path());
+    ASSERT_TRUE(Load());
+    const HeldTerminal::State before = terminal.Now();
+    const auto readOn = [this](int port) {
+        prompt.Clear();
+        form->Menu_Comm_Click(port);
+        EXPECT_FALSE(ReadModem());
+        return prompt.Boxes();
+    };
+
+    const auto missing = readOn(2);
+    const auto held = readOn(3);
+
+    ASSERT_EQ(held.size(), missing.size());
+    ASSERT_EQ(held.size(), 2);
+    EXPECT_EQ(held[0].Title, PortOpenMessage::Title);
+    EXPECT_EQ(held[0].Text, PortOpenMessage::Text(3, terminal.Path(), RuntimeError::PortAlreadyOpen));
+    EXPECT_EQ(held[1].Title, missing[1].Title);
+    EXPECT_EQ(held[1].Text, missing[1].Text);
+    EXPECT_FALSE(form->VellModem1->PortOpen());
+    EXPECT_EQ(terminal.Now(), before);
+    EXPECT_EQ(terminal.ReadLine(), HeldTerminal::TypedLine);
+}
+
+INSTANTIATE_TEST_SUITE_P(Holds, ReadOnAHeldPortTest,
+                         ::testing::Values(HeldReadCase{"Flock", HeldTerminal::Mark::Flock, false},
+                                           HeldReadCase{"OpenFileLock", HeldTerminal::Mark::OpenFileLock, false},
+                                           HeldReadCase{"Exclusive", HeldTerminal::Mark::Exclusive, false},
+                                           HeldReadCase{"LockFile", HeldTerminal::Mark::None, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PortMenuTest, WithNoPortTheStandInItemStaysAndPort1IsSet)

@@ -102,6 +102,12 @@ void ProgramProbe::MapPort(int number, const QString& device) const
     settings.setValue(QStringLiteral("Ports/Port%1").arg(number), device);
 }
 
+void ProgramProbe::SetLockFolder(const QString& folder) const
+{
+    QSettings settings(config_.filePath(QStringLiteral("ZenvoProgrammer/ZenvoProgrammer.conf")), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Ports/LockFolder"), folder);
+}
+
 ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vector<Trigger>& triggers) const
 {
     QProcess process;

@@ -54,6 +54,8 @@ public:
 
     // The "Ports" settings: port number n opens device.
     void MapPort(int number, const QString& device) const;
+    // The "Ports" settings: serial tools' lock files are looked for in folder.
+    void SetLockFolder(const QString& folder) const;
     Result Run(const QStringList& steps, const std::vector<Trigger>& triggers = {}) const;
     // The folder that the harness gets as XDG_CONFIG_HOME.
     QString ConfigHome() const { return config_.path(); }

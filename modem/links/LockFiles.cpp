@@ -1,0 +1,94 @@
+#include "LockFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+const QString LockFiles::DefaultFolder = QStringLiteral("/var/lock");
+
+namespace {
+
+// "pts/3" for /dev/pts/3; the file name for a device outside /dev.
+QString nameBelowDev(const QString& device)
+{
+    const QString prefix = QStringLiteral("/dev/");
+    if (device.startsWith(prefix)) return device.mid(prefix.size());
+    return QFileInfo(device).fileName();
+}
+
+void addNamesOf(const QString& device, const QDir& folder, QStringList& paths)
+{
+    const auto add = [&](const QString& name) {
+        const QString path = folder.filePath(name);
+        if (!paths.contains(path)) paths << path;
+    };
+    add(QStringLiteral("LCK..") + QFileInfo(device).fileName());
+    add(QStringLiteral("LCK..") + QString(nameBelowDev(device)).replace(QLatin1Char('/'), QLatin1Char('_')));
+}
+
+bool running(long pid)
+{
+    // EPERM: the process exists but belongs to another user.
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+}
+
+}  // namespace
+
+QStringList LockFiles::Paths(const QString& device, const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList paths;
+    addNamesOf(device, dir, paths);
+    const QString target = QFileInfo(device).canonicalFilePath();
+    if (!target.isEmpty() && target != device) addNamesOf(target, dir, paths);
+
+    struct stat st{};
+    if (::stat(QFile::encodeName(device).constData(), &st) == 0 && S_ISCHR(st.st_mode))
+        paths << dir.filePath(QStringLiteral("LCK.%1.%2")
+                                  .arg(major(st.st_rdev), 3, 10, QLatin1Char('0'))
+                                  .arg(minor(st.st_rdev), 3, 10, QLatin1Char('0')));
+    return paths;
+}
+
+bool LockFiles::Held(const QString& device, const QString& folder)
+{
+    for (const QString& path : Paths(device, folder))
+        if (FileHeld(path)) return true;
+    return false;
+}
+
+long LockFiles::OwnerIn(const QByteArray& content)
+{
+    // The old binary form is a native int: an id is below 2^22, so one of its
+    // four bytes is not printable, as none of a text's are.
+    if (content.size() == 4) {
+        bool text = true;
+        for (char c : content) text = text && ((c >= ' ' && c <= '~') || c == '\n' || c == '\t');
+        if (!text) {
+            int32_t pid = 0;
+            std::memcpy(&pid, content.constData(), sizeof pid);
+            return pid > 0 ? pid : 0;
+        }
+    }
+    // Text: the id first, padded with spaces, maybe followed by the owner's name.
+    const QByteArray first = content.simplified().split(' ').value(0);
+    bool ok = false;
+    const long pid = first.toLong(&ok);
+    return ok && pid > 0 ? pid : 0;
+}
+
+bool LockFiles::FileHeld(const QString& path)
+{
+    QFile file(path);
+    if (!file.exists()) return false;
+    if (!file.open(QIODevice::ReadOnly)) return true;
+    const long pid = OwnerIn(file.read(128));
+    return pid > 0 && running(pid);
+}
