@@ -6,11 +6,7 @@ namespace {
 
 std::optional<QString> run(QFileDialog& dialog, const FileDialogs::Request& request)
 {
-    dialog.setDirectory(request.InitialFolder);
-    const QStringList filters = QtFileDialogs::NameFilters(request.Filter);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
-    if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
+    QtFileDialogs::Prepare(dialog, request);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first();
 }
@@ -33,6 +29,20 @@ std::optional<QString> QtFileDialogs::GetSaveFileName(const Request& request)
     return run(dialog, request);
 }
 
+void QtFileDialogs::Prepare(QFileDialog& dialog, const Request& request)
+{
+    // The desktops' own dialogs cut a filter's name at its first "(", which lists
+    // "Microsoft Access(*.mdb) & Dat Files(*.dat)" and "Microsoft Access(*.mdb)" alike;
+    // Qt's dialog takes the patterns from the last brackets and shows the name whole.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setDirectory(request.InitialFolder);
+    const QStringList filters = NameFilters(request.Filter);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) dialog.selectNameFilter(filters.first());
+    if (!request.FileName.isEmpty()) dialog.selectFile(request.FileName);
+}
+
 QStringList QtFileDialogs::NameFilters(const QString& filter)
 {
     QStringList result;
@@ -42,16 +52,7 @@ QStringList QtFileDialogs::NameFilters(const QString& filter)
         // "*.*" means every file; on Linux many names have no ".".
         for (QString& p : patterns)
             if (p == QLatin1String("*.*")) p = QStringLiteral("*");
-        result << DisplayName(parts[i]) + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        result << parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return result;
-}
-
-QString QtFileDialogs::DisplayName(QString name)
-{
-    // Desktop file dialogs take a filter's name up to its first "(", so the name's
-    // own brackets are shown in a form that looks the same but does not end it.
-    name.replace(QLatin1Char('('), QChar(0x2768));
-    name.replace(QLatin1Char(')'), QChar(0x2769));
-    return name;
 }

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+class QFileDialog;
 class QWidget;
 
 // The open and save dialogs of the platform, over the window that asks.
@@ -17,8 +18,8 @@ public:
     // "caption|*.mdb;*.dat|All File|*.*" as the dialog's name filters:
     // "caption (*.mdb *.dat)", "All File (*)".
     static QStringList NameFilters(const QString& filter);
-    // A filter name as the dialog lists it, whole.
-    static QString DisplayName(QString name);
+    // The dialog as it opens for the request: folder, filters, name.
+    static void Prepare(QFileDialog& dialog, const Request& request);
 
 private:
     QWidget* parent_;

@@ -1,30 +1,22 @@
-// The Open and Save dialogs' filters as a desktop's file dialog lists them: each
-// name whole and once, each with its own patterns.
+// The Open and Save dialogs' filters as the dialog lists them: each name whole
+// and once, each choosing its own patterns.
 #include "QtFileDialogs.h"
 
+#include <QComboBox>
+#include <QFileDialog>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-// A desktop dialog names a filter by what comes before its first "(".
-QString desktopName(const QString& filter) { return filter.left(filter.indexOf(QLatin1Char('('))).trimmed(); }
-
-// Qt's own reading of a filter: a name, then the patterns in the last brackets.
+// Qt's reading of a filter: a name, then the patterns in the last brackets.
 QStringList patternsOf(const QString& filter)
 {
     static const QRegularExpression form(QStringLiteral("^(.*)\\(([a-zA-Z0-9_.,*? +;#\\-\\[\\]@{}/!<>$%&=^~:|]*)\\)$"));
     const QRegularExpressionMatch match = form.match(filter);
     return match.hasMatch() ? match.captured(2).split(QLatin1Char(' '), Qt::SkipEmptyParts) : QStringList();
-}
-
-// The name as the user reads it: the look-alike brackets read as brackets.
-QString readAs(QString name)
-{
-    name.replace(QChar(0x2768), QLatin1Char('('));
-    name.replace(QChar(0x2769), QLatin1Char(')'));
-    return name;
 }
 
 }  // namespace
@@ -43,17 +35,24 @@ TEST(FileDialogFiltersTest, EachFilterIsListedOnceByItsWholeName)
           {"All File", {"*"}}}},
         {"Microsoft Access(*.mdb)|*.mdb", {{"Microsoft Access(*.mdb)", {"*.mdb"}}}},
     };
+    QTemporaryDir folder;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.filter);
-        const QStringList filters = QtFileDialogs::NameFilters(QString::fromLatin1(c.filter));
-        ASSERT_EQ(filters.size(), qsizetype(c.shown.size()));
+        QFileDialog dialog;
+        QtFileDialogs::Prepare(dialog, {folder.path(), QString(), QString::fromLatin1(c.filter)});
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        const auto* list = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(list, nullptr);
+        ASSERT_EQ(list->count(), int(c.shown.size()));
+        EXPECT_EQ(list->currentIndex(), 0);
         QSet<QString> names;
-        for (qsizetype i = 0; i < filters.size(); ++i) {
-            SCOPED_TRACE(filters[i].toStdString());
-            EXPECT_EQ(readAs(desktopName(filters[i])), QString::fromLatin1(c.shown[size_t(i)].first));
-            EXPECT_EQ(patternsOf(filters[i]), c.shown[size_t(i)].second);
-            names.insert(desktopName(filters[i]));
+        for (int i = 0; i < list->count(); ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_EQ(list->itemText(i), QString::fromLatin1(c.shown[size_t(i)].first));
+            names.insert(list->itemText(i));
+            EXPECT_EQ(patternsOf(dialog.nameFilters().at(i)),
+                      c.shown[size_t(i)].second);
         }
-        EXPECT_EQ(names.size(), filters.size()) << "no name listed twice";
+        EXPECT_EQ(names.size(), list->count()) << "no name listed twice";
     }
 }
