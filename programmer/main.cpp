@@ -8,11 +8,15 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <clocale>
 #include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Qt has set the C library's locale from the desktop's; the program's numbers
+    // never follow it, and this keeps any C library call from doing so.
+    std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("ZenvoProgrammer"));
     QApplication::setOrganizationName(QStringLiteral("ZenvoProgrammer"));
     QApplication::setApplicationDisplayName(QString());

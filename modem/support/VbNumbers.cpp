@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <locale.h>
+#include <stdlib.h>
 
 namespace vb {
 
@@ -17,6 +19,14 @@ int hexDigit(QChar c)
     if (u >= 'a' && u <= 'f') return u - 'a' + 10;
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
     return -1;
+}
+
+// The numbers of the modem, the files and the boxes always have a point, whatever
+// locale the host process has set for itself.
+locale_t cLocale()
+{
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+    return c;
 }
 
 bool isBlank(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
@@ -82,7 +92,7 @@ double Val(const QString& text)
         }
         if (expDigits) number.append(exponent);
     }
-    return std::strtod(number.constData(), nullptr);
+    return ::strtod_l(number.constData(), nullptr, cLocale());
 }
 
 double RoundHalfEven(double value)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <fstream>
+#include <locale>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
@@ -83,6 +84,7 @@ std::vector<uint8_t> parseBytes(const std::string& text)
 {
     std::vector<uint8_t> bytes;
     std::istringstream in(text);
+    in.imbue(std::locale::classic());
     std::string word;
     while (in >> word) {
         if (word.size() % 2 != 0) throw std::runtime_error("bad memory bytes \"" + word + "\"");
@@ -193,6 +195,7 @@ SimProfile SimProfile::Parse(const std::string& text)
     SimProfile p = Default();
     bool fixCheckWord = true;
     std::istringstream in(text);
+    in.imbue(std::locale::classic());
     std::string line;
     int number = 0;
     while (std::getline(in, line)) {
@@ -299,7 +302,9 @@ void SimProfile::SetFault(const std::string& rawKey, const std::string& value)
 std::string SimProfile::ToText() const
 {
     static const char digits[] = "0123456789ABCDEF";
+    // Numbers without the grouping that a host's global locale may have.
     std::ostringstream out;
+    out.imbue(std::locale::classic());
     out << "firmware = " << Firmware << "\n";
     if (!ProductVersion.empty()) out << "product_version = " << ProductVersion << "\n";
     out << "prompt_interval_ms = " << PromptIntervalMs << "\n";

@@ -1,3 +1,4 @@
+#include "ScopedLocale.h"
 #include "SimProfile.h"
 
 #include <gtest/gtest.h>
@@ -364,3 +365,21 @@ TEST(SimProfile, LoadErrorsNameTheFile)
 }
 
 }  // namespace
+
+// The simulator's profiles and dumps read and write the same text in a host
+// process that has set a locale with digit grouping and its own casing.
+TEST(SimProfile, TextIsTheSameWhateverLocaleTheHostSet)
+{
+    SimProfile p = SimProfile::Load(SIM_PROFILES_DIR "/firmware-32.profile");
+    p.PromptIntervalMs = 3600000;
+    p.PromptWindowMs = 12345;
+    const std::string text = p.ToText();
+    ASSERT_NE(text.find("prompt_interval_ms = 3600000\n"), std::string::npos) << text;
+    for (const char* name : TestLocales) {
+        SCOPED_TRACE(name);
+        const ScopedLocale locale(name);
+        ASSERT_EQ(locale.Problem(), "");
+        EXPECT_EQ(p.ToText(), text);
+        EXPECT_EQ(SimProfile::Parse(text).ToText(), text);
+    }
+}

@@ -1,4 +1,5 @@
 #include "RuntimeError.h"
+#include "ScopedLocale.h"
 #include "VbNumbers.h"
 
 #include <gtest/gtest.h>
@@ -15,17 +16,33 @@ int errorOf(auto&& body)
     return 0;
 }
 
+const struct {
+    const char* text;
+    double value;
+} ValCases[] = {
+    {"2.3.1", 2.3}, {"3.0.2", 3.0}, {"2.4", 2.4}, {"3.5;3.6", 3.5}, {"  12abc", 12}, {"abc", 0}, {"", 0},
+    {"-130", -130}, {"1 2", 12}, {".5", 0.5}, {"1e3", 1000}, {"1e", 1}, {"&HFF", 255}, {"&o17", 15},
+    {"450.01250", 450.0125}, {"-", 0}, {"3.", 3}, {"+2.5", 2.5}, {"461,25", 461}, {"1.5E-1", 0.15},
+};
+
 TEST(Val, ReadsTheLeadingNumber)
 {
-    const struct {
-        const char* text;
-        double value;
-    } cases[] = {
-        {"2.3.1", 2.3}, {"3.0.2", 3.0}, {"2.4", 2.4}, {"3.5;3.6", 3.5}, {"  12abc", 12}, {"abc", 0}, {"", 0},
-        {"-130", -130}, {"1 2", 12}, {".5", 0.5}, {"1e3", 1000}, {"1e", 1}, {"&HFF", 255}, {"&o17", 15},
-        {"450.01250", 450.0125}, {"-", 0}, {"3.", 3},
-    };
-    for (const auto& c : cases) EXPECT_DOUBLE_EQ(vb::Val(QString::fromLatin1(c.text)), c.value) << c.text;
+    for (const auto& c : ValCases) EXPECT_DOUBLE_EQ(vb::Val(QString::fromLatin1(c.text)), c.value) << c.text;
+}
+
+// A host program that has set a comma locale for itself changes nothing: the
+// modem, the files and the boxes write their numbers with a point.
+TEST(Val, ReadsAPointWhateverLocaleTheHostSet)
+{
+    for (const char* name : TestLocales) {
+        SCOPED_TRACE(name);
+        const ScopedLocale locale(name);
+        ASSERT_EQ(locale.Problem(), "");
+        for (const auto& c : ValCases) EXPECT_DOUBLE_EQ(vb::Val(QString::fromLatin1(c.text)), c.value) << c.text;
+        EXPECT_EQ(vb::ShortestDecimal(460.5), "460.5");
+        EXPECT_EQ(vb::ShortestDecimal(3.4f), "3.4");
+        EXPECT_EQ(vb::Hex(0xFE8), "FE8");
+    }
 }
 
 TEST(Rounding, HalvesGoToEven)
