@@ -79,6 +79,10 @@ void MainForm::SetDisplay()
     SIDOFF->setChecked(!m.SIDCode);
     SIDON->setChecked(m.SIDCode);
     SIDEdit->setEnabled(m.SIDCode);
+    // The stream code switch goes with the write-protected diagnostics: a write
+    // would leave the modem's own value, so the window shows that one.
+    SIDON->setEnabled(m.DiagsEditable);
+    SIDOFF->setEnabled(m.DiagsEditable);
     WriteTxOn->setChecked(m.WriteTxPwr);
     WriteTxOff->setChecked(!m.WriteTxPwr);
     PTTTime->setText(QString::number(m.PTTTimeout));

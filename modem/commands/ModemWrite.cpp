@@ -48,12 +48,17 @@ void ModemWrite::WritePortBEnabled(bool enabled, SerialPort& Comm)
     writeBit(PortBFlags.Address, Bits::PortBEnabled, enabled, Comm);
 }
 
-void ModemWrite::WritePttTimeout(int32_t seconds, SerialPort& Comm)
+int64_t ModemWrite::pttTimeoutWord(int32_t seconds)
 {
     // A word that does not fit its two bytes would run over the serial number.
     const int64_t stored = int64_t(seconds) * 100;
     if (stored < 0 || stored > 0xFFFF) throw RuntimeError::overflow();
-    WriteLocation(PttTimeout.Address, vb::HexWord(stored), Comm);
+    return stored;
+}
+
+void ModemWrite::WritePttTimeout(int32_t seconds, SerialPort& Comm)
+{
+    WriteLocation(PttTimeout.Address, vb::HexWord(pttTimeoutWord(seconds)), Comm);
 }
 
 void ModemWrite::WriteSynthRegisters(double frequency, SerialPort& Comm)
@@ -161,4 +166,28 @@ void ModemWrite::WriteModemPortSetting(const PortSetting& Port, bool IsPortA, Se
     WriteByte(PortEomChar.Address + p, Port.EOMChar, Comm);
     WriteByte(PortCharTimer.Address + p, Port.CharTimer, Comm);
     WriteByte(PortMaxFrame.Address + p, Port.MaxFrame, Comm);
+}
+
+void ModemWrite::CheckValues(const ModemSetting& ModemSet)
+{
+    for (const PortSetting* port : {&ModemSet.PortA, &ModemSet.PortB}) {
+        vb::CByte(port->SID1);
+        vb::CByte(port->SID2);
+        if (port->ISSlip) continue;
+        vb::CByte(port->EOMChar);
+        vb::CByte(port->CharTimer);
+        vb::CByte(port->MaxFrame);
+    }
+    vb::CByte(ModemSet.NoOfSlot);
+    vb::CByte(ModemSet.TimePerSlot);
+    pttTimeoutWord(ModemSet.PTTTimeout);
+    if (ModemSet.DiagsEditable) {
+        vb::CByte(ModemSet.DiagSID1);
+        vb::CByte(ModemSet.DiagSID2);
+    }
+    // The lead-in in character times at the fastest and the slowest of the
+    // modem's radio rates and frame lengths.
+    const double milliseconds = ModemSet.TXRadio.TXDelay;
+    vb::CByte(milliseconds * 9.6 / 8);
+    vb::CByte(milliseconds * 4.8 / 9);
 }

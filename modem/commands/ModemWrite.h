@@ -33,6 +33,11 @@ public:
     void WriteCollisionOptions(const ModemSetting& ModemSet, SerialPort& Comm);
     void WriteModemPortSetting(const PortSetting& Port, bool IsPortA, SerialPort& Comm);
 
+    // Works out, before anything is sent, each value the writers above compute from
+    // the configuration alone; raises the conversion's error for one they cannot
+    // write, so that no value stops a write half way.
+    static void CheckValues(const ModemSetting& ModemSet);
+
     // Stores the hexadecimal data at the location and checks the outcome.
     void WriteLocation(int address, const QString& data, SerialPort& Comm);
     void WriteByte(int address, double value, SerialPort& Comm);
@@ -40,6 +45,7 @@ public:
 private:
     void writeBit(int address, int mask, bool set, SerialPort& Comm);
     void writeRssiThreshold(int32_t dBm, SerialPort& Comm);
+    static int64_t pttTimeoutWord(int32_t seconds);
 
     ModemCommands& commands_;
     ModemComm& comm_;

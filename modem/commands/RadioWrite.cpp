@@ -79,7 +79,7 @@ void RadioWrite::WriteRadioRegI(int16_t& power, SerialPort& port)
 
 void RadioWrite::WriteRadioRegJ(int32_t trim, SerialPort& port)
 {
-    if (trim < -255 || trim > 255) throw RuntimeError::overflow();
+    if (trim < -MaxTrim || trim > MaxTrim) throw RuntimeError::overflow();
     writeByte(FreqTrim, trim < 0 ? 256 + trim : trim, port);
 }
 

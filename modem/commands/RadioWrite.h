@@ -21,7 +21,9 @@ public:
     void WriteRadioRegG(int32_t A, SerialPort& port);
     void WriteRadioRegH(int32_t A, SerialPort& port);
     void WriteRadioRegI(int16_t& power, SerialPort& port);
+    // The trim register's value, from -MaxTrim to MaxTrim.
     void WriteRadioRegJ(int32_t trim, SerialPort& port);
+    static constexpr int32_t MaxTrim = 255;
     void WriteRadioRegK(bool highPower, SerialPort& port);
     int32_t WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port);
     int32_t WriteRadioBlockB(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port);

@@ -95,6 +95,7 @@ void ModemControl::showProgress(const QString& caption)
 
 void ModemControl::CreatModem(int16_t& ModemType, int16_t& TXRadio, int16_t& RXRadio)
 {
+    context_.BeginOperation();
     ModemComm& comm = links_.Comm;
     const QString notRecognised = QStringLiteral(
         "Error has occured when trying to recognize the modem's type, Make sure that you have reset the power of "
@@ -160,6 +161,7 @@ bool ModemControl::QuerySetting(ModemSetting& ModemSet, bool& DisplayError)
 
 bool ModemControl::WriteModemSetting(ModemSetting& ModemSet, bool&)
 {
+    context_.BeginOperation();
     ModemComm& comm = links_.Comm;
     if (!Working || !ModemDriver) return false;
     comm.OpenModemPort(DataPort);
@@ -196,6 +198,7 @@ bool ModemControl::WriteModemSetting(ModemSetting& ModemSet, bool&)
 
 int16_t ModemControl::ReadModemSetting(ModemSetting& ModemSet)
 {
+    context_.BeginOperation();
     if (!Working || !ModemDriver) return 0;
     showProgress(QStringLiteral("Reading Modem Configuration"));
     ModemSet.ClearAll();
@@ -216,6 +219,7 @@ void ModemControl::setPortOpen(bool open)
 
 int32_t ModemControl::AutoRssi(int16_t& RadioType, double& freq, bool& SelectRadio)
 {
+    context_.BeginOperation();
     ModemComm& comm = links_.Comm;
     int32_t result = 0;
     try {
@@ -249,6 +253,8 @@ void ModemControl::TXState(bool& TurnOn)
 
 int32_t ModemControl::WriteTXFreq(double& freq, bool& SelectRadio)
 {
+    // Tuning starts a power test; its power settings and its stop go on with it.
+    context_.BeginOperation();
     ModemComm& comm = links_.Comm;
     comm.OpenModemPort(DataPort);
     int32_t result = 0;
@@ -268,6 +274,7 @@ void ModemControl::WritePower(int16_t& Value)
 
 void ModemControl::TestPowerMode(bool& Enable)
 {
+    if (Enable) context_.BeginOperation();
     links_.Comm.OpenModemPort(DataPort);
     // Without a driver there is no radio to put into the test.
     if (ModemDriver) ModemDriver->TestPowerMode(Enable, DataPort);

@@ -198,6 +198,12 @@ bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
 
     // As a read does: Working tells how this write ended, whatever an earlier one left.
     Working = true;
+    // Every value the write works out from the configuration and the database is
+    // worked out first: none may stop it half way, with part of the memory
+    // written and its check word not repaired.
+    ModemWrite::CheckValues(ModemSet);
+    txDriver().CheckWriteValues(ModemSet.TXRadio, 0);
+    rxDriver().CheckWriteValues(ModemSet.RXRadio, 1);
     comm.OpenModemPort(Comm);
     writer.WriteModemPortSetting(ModemSet.PortA, true, Comm);
     setProgress(15);

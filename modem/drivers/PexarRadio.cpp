@@ -121,6 +121,13 @@ bool PexarRadio::WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int
     }
 }
 
+void PexarRadio::CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const
+{
+    // The trim location is one signed byte (WriteTxFreqTrim).
+    if (TXRX == 0 && RadioSet.TrimAdjustable && (RadioSet.TXFreqTrim < -128 || RadioSet.TXFreqTrim > 127))
+        throw RuntimeError::overflow();
+}
+
 void PexarRadio::writeTransmit(SerialPort& Comm, const RadioSetting& RadioSet, bool& FreqTrimWritten)
 {
     ModemWrite& writer = links_.Writer;

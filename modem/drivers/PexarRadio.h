@@ -25,6 +25,7 @@ public:
     bool ReadRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX) override;
     bool QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TXorRX) override;
     bool WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten) override;
+    void CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const override;
     bool WriteTXFreq(double freq, SerialPort& PortDriver) override;
     bool WriteRXFreq(double freq, SerialPort& PortDriver) override;
     // The built-in radio has no transmitter switch: nothing is sent.

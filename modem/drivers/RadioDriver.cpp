@@ -14,6 +14,8 @@ void RadioDriver::Initialize(int16_t RType)
     RadSpec.GetRadioSpec(RType);
 }
 
+void RadioDriver::CheckWriteValues(const RadioSetting&, int) const {}
+
 void RadioDriver::AddProgress(int percent) const
 {
     ProgressView& progress = links_.context().progress();

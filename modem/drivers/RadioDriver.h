@@ -25,6 +25,10 @@ public:
     virtual bool QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TXorRX) = 0;
     // True when the write completed; FreqTrimWritten False when the trim was kept out.
     virtual bool WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten) = 0;
+    // Works out, before anything is sent, each value WriteRadioSetting computes from
+    // the setting and the radio table; raises the conversion's error for one that
+    // cannot be written.
+    virtual void CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const;
     virtual bool WriteTXFreq(double freq, SerialPort& PortDriver) = 0;
     virtual bool WriteRXFreq(double freq, SerialPort& PortDriver) = 0;
     virtual bool TXState(bool TurnOn, SerialPort& PortDriver) = 0;

@@ -169,6 +169,26 @@ bool SynthesisedRadio::WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSe
     }
 }
 
+void SynthesisedRadio::CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const
+{
+    if (TXRX != 0 && TXRX != 1) return;
+    const Side side = TXRX == 0 ? Side::Transmit : Side::Receive;
+    const Steps steps = side == Side::Transmit ? family_.writeTx : family_.writeRx;
+    const auto has = [&](Op op) {
+        for (const Step& step : steps)
+            if (step.op == op) return true;
+        return false;
+    };
+    const double freq = side == Side::Transmit ? RadioSet.TXFreq : RadioSet.RXFreq;
+    if (has(Op::Divider)) {
+        vb::CLng(dividerOf(freq, side));
+        // The step the write measures can be as fine as the reference divider's
+        // largest value makes it: the divider is then at its largest.
+        if (has(Op::RefDivider)) vb::CLng(dividerOf(freq, side) * RadSpec.PhaseFreq * MaxRefDivider / RadSpec.RefCrystal);
+    }
+    if (has(Op::PowerLevel) && RadioSet.WriteTxPwr) vb::CInt(powerSetting(RadioSet.txpower));
+}
+
 bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, RadioSetting& set,
                                  bool& FreqTrimWritten)
 {
@@ -186,7 +206,11 @@ bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, 
         FreqTrimWritten = sameRadio && set.TrimAdjustable;
         if (FreqTrimWritten) {
             const int32_t trim = tx ? set.TXFreqTrim : set.RXFreqTrim;
-            links_.RadioWriter.WriteRadioRegJ(trim + links_.RadioCmds.ReadRadioTrimBase(port), port);
+            const int64_t stored = int64_t(trim) + links_.RadioCmds.ReadRadioTrimBase(port);
+            // A trim this radio's register cannot hold is kept out as another
+            // radio's would be, rather than ending the write half way.
+            FreqTrimWritten = stored >= -RadioWrite::MaxTrim && stored <= RadioWrite::MaxTrim;
+            if (FreqTrimWritten) links_.RadioWriter.WriteRadioRegJ(int32_t(stored), port);
         }
         break;
     }

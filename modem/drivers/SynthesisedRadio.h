@@ -16,6 +16,7 @@ public:
     bool ReadRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX) override;
     bool QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TXorRX) override;
     bool WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten) override;
+    void CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const override;
     // True keeps the radio link open for a power test; False returns to the modem.
     void TestPowerMode(bool Enable, SerialPort& PortDriver) override;
 
@@ -86,6 +87,8 @@ private:
     bool readStep(const Step& step, Side side, SerialPort& port, RadioSetting& set);
     bool writeStep(const Step& step, Side side, SerialPort& port, RadioSetting& set, bool& FreqTrimWritten);
     void measurePhaseFreq(SerialPort& port);
+    // The reference divider is 12 bits.
+    static constexpr double MaxRefDivider = 0xFFF;
     void unrecoverable(SerialPort& port);
     void invalid(const QString& text) const;
 

@@ -43,6 +43,7 @@ void ModemComm::OpenModemPort(SerialPort& port)
         port.setRTSEnable(false);
         port.setDTREnable(false);
         port.setPortOpen(true);
+        context_.PortOpened();
         WaitMilliseconds(SettleMs);
     } catch (const RuntimeError& e) {
         PortOpenMessage::Show(context_, port, e.Number());

@@ -42,7 +42,8 @@ QString PortOpenMessage::Text(int commPort, const QString& device, int errorNumb
     return text;
 }
 
-void PortOpenMessage::Show(const LibraryContext& context, const SerialPort& port, int errorNumber)
+void PortOpenMessage::Show(LibraryContext& context, const SerialPort& port, int errorNumber)
 {
+    if (!context.FirstPortFailure()) return;
     context.MsgBox(Text(port.CommPort(), port.DeviceName(), errorNumber), MsgButtons::OK, MsgIcon::Exclamation, Title);
 }

@@ -11,7 +11,8 @@ class PortOpenMessage {
 public:
     // errorNumber: the RuntimeError the open raised.
     static QString Text(int commPort, const QString& device, int errorNumber);
-    static void Show(const LibraryContext& context, const SerialPort& port, int errorNumber);
+    // Shown once an operation (LibraryContext::FirstPortFailure).
+    static void Show(LibraryContext& context, const SerialPort& port, int errorNumber);
 
     // The group whose members may read and write the device; empty when the
     // device's group may not, or it cannot be told.

@@ -38,6 +38,7 @@ void RadioComm::OpenRadioPort(SerialPort& port)
         port.setRTSEnable(false);
         port.setDTREnable(true);
         port.setPortOpen(true);
+        context_.PortOpened();
         context_.WaitWithEvents(SettleMs);
     } catch (const RuntimeError& e) {
         PortOpenMessage::Show(context_, port, e.Number());

@@ -35,7 +35,8 @@ void RadioSpec::GetRadioSpec(int16_t RType)
 
 // Member by member, so that a failing column leaves the ones before it filled.
 // Each value is held to what the drivers do with it: all are finite, the channel
-// step and the reference divide, the lock time goes out as one byte.
+// step and the reference divide, the lock time goes out as one byte, and the
+// power curves take square roots of the coefficients A (0 stands for the standard one).
 void RadioSpec::readRow(Recordset& rs, int16_t RType)
 {
     using Range = CheckedRow::Range;
@@ -52,9 +53,9 @@ void RadioSpec::readRow(Recordset& rs, int16_t RType)
     SynthLockTime = row.Int16(QStringLiteral("SynthLockTime"), Range::Between(0, 255));
     SynthCtl = row.Int32(QStringLiteral("SynthCtl"));
     const int32_t func = row.Int16(QStringLiteral("Func"));
-    TXPowA = row.Double(QStringLiteral("TXPowA"));
+    TXPowA = row.Double(QStringLiteral("TXPowA"), Range::AtLeast(0));
     TXPowB = row.Double(QStringLiteral("TXPowB"));
-    AlarmPowA = row.Double(QStringLiteral("AlarmPowA"));
+    AlarmPowA = row.Double(QStringLiteral("AlarmPowA"), Range::AtLeast(0));
     AlarmPowB = row.Double(QStringLiteral("AlarmPowb"));
 
     // A zero coefficient means the row leaves it to the standard power curve.

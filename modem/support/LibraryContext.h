@@ -3,6 +3,7 @@
 #include "Prompt.h"
 
 #include <QString>
+#include <utility>
 
 class Clock;
 class ProgressView;
@@ -23,6 +24,18 @@ public:
     // Lets window events through for the given time.
     void WaitWithEvents(int ms) const;
 
+    // A port that cannot be opened is reported once an operation of the control:
+    // each later step of it meets the same port, and the user would get the same
+    // box again. Outside operations every failure is reported.
+    void BeginOperation()
+    {
+        inOperation_ = true;
+        portFailureReported_ = false;
+    }
+    void PortOpened() { portFailureReported_ = false; }
+    // True for the first failure since the operation began or the port last opened.
+    bool FirstPortFailure() { return !std::exchange(portFailureReported_, inOperation_); }
+
     static const QString DefaultTitle;
 
     int BrandingFlag = 0;
@@ -36,4 +49,6 @@ private:
     Clock& clock_;
     Prompt& prompt_;
     ProgressView& progress_;
+    bool inOperation_ = false;
+    bool portFailureReported_ = false;
 };

@@ -231,7 +231,15 @@ void AdjPower::TestPower_Click()
     endTest();
 }
 
-void AdjPower::holdButton(bool held) { TestPower->setEnabled(!held && !main_.FromFile); }
+void AdjPower::holdButton(bool held)
+{
+    if (held && focusWidget() == TestPower) refocusTest_ = true;
+    TestPower->setEnabled(!held && !main_.FromFile);
+    if (!held && refocusTest_ && TestPower->isEnabled()) {
+        refocusTest_ = false;
+        TestPower->setFocus(Qt::OtherFocusReason);
+    }
+}
 
 void AdjPower::startTest()
 {

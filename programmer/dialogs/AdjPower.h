@@ -52,7 +52,8 @@ private:
     QStringList sendStop();
     void endTest();
     // While the test starts or stops, its button takes no click: a toggle then
-    // would stop or restart it half-way.
+    // would stop or restart it half-way. Held, it loses the keyboard focus; it
+    // gets it back when released, so the key that started the test stops it.
     void holdButton(bool held);
     // A control error while the test runs: the test ends, then the user is told.
     void testFailed(const RuntimeError& error);
@@ -66,5 +67,6 @@ private:
     bool displaying_ = false;
     // The user left while the control was busy: the window goes once it is done.
     bool leaveAfter_ = false;
+    bool refocusTest_ = false;
     QString pendingError_;
 };

@@ -69,10 +69,11 @@ void WizardPreset::ApplyTo(ModemSetting& modem) const
     modem.PTTTimeout = PTTTimeout;
     modem.PTTControl = PTTControl;
     modem.CAvoid = CAvoid;
-    modem.SIDCode = SIDCode;
-    // Write-protected diagnostics are never written: a preset's values there would
-    // be shown and saved while the modem keeps its own.
+    // Write-protected diagnostics, the stream code switch among them, are never
+    // written: a preset's values there would be shown and saved while the modem
+    // keeps its own.
     if (modem.DiagsEditable) {
+        modem.SIDCode = SIDCode;
         modem.DiagSID1 = DiagSID1;
         modem.DiagSID2 = DiagSID2;
         modem.DiagRepeat = DiagRepeat;

@@ -101,7 +101,7 @@ TEST_F(RadioSpecTest, ZeroCoefficientsTakeTheirDefaults)
         {"0", "3.5", "0", "0", 4.4, 3.5, 4.4, 5.0},
         {"4.6", "0", "2.5", "0", 4.6, 5.0, 2.5, 5.0},
         {"4.6", "5.2", "3.1", "2.2", 4.6, 5.2, 3.1, 2.2},
-        {"-1", "0.001", "0", "-0.5", -1, 0.001, 4.4, -0.5},
+        {"0.5", "0.001", "0", "-0.5", 0.5, 0.001, 4.4, -0.5},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.a) + " " + c.b + " " + c.alarmA + " " + c.alarmB);
@@ -261,7 +261,10 @@ TEST_F(RadioSpecTest, BadColumnStopsTheLookupKeepingWhatWasRead)
         {"FirstIF", "1e999", 6, "Value inf out of range (a finite number)", "FirstIF"},
         {"SynthLockTime", "-1", 6, "Value -1 out of range (0 to 255)", "SynthLockTime"},
         {"SynthCtl", "3e9", 6, "Overflow", "SynthCtl"},
-        {"TXPowA", "1e999", 6, "Value inf out of range (a finite number)", "TXPowA"},
+        {"TXPowA", "1e999", 6, "Value inf out of range (at least 0)", "TXPowA"},
+        // The power curves take the square root of power times A.
+        {"TXPowA", "-4.4", 6, "Value -4.4 out of range (at least 0)", "TXPowA"},
+        {"AlarmPowA", "-1", 6, "Value -1 out of range (at least 0)", "AlarmPowA"},
         {"AlarmPowb", "'nan'", 6, "Value nan out of range (a finite number)", "AlarmPowB"},
         {"MinTxPower", "7001", 6, "Value 7001 out of range (0 to 7000)", "MinTXPower"},
     };

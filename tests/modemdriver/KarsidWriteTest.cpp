@@ -1,6 +1,7 @@
 #include "KarsidFixture.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -272,6 +273,58 @@ TEST_F(KarsidWriteTest, ALinkFailureMidwayIsUnrecoverableAndSkipsTheOtherMessage
     EXPECT_FALSE(texts.contains(TrimNotWritten));
     EXPECT_FALSE(texts.contains(NotOverwritten));
     EXPECT_FALSE(Sent("CR"));
+}
+
+// A value of the configuration that the write cannot store ends the write before
+// its first frame: the modem keeps all it held.
+TEST_F(KarsidWriteTest, AValueTheWriteCannotStoreEndsItBeforeItsFirstFrame)
+{
+    const struct {
+        const char* name;
+        const char* profile;
+        int16_t type;
+        std::function<void(ModemSetting&)> edit;
+    } cases[] = {
+        {"a built-in trim over a byte", "default", 6, [](ModemSetting& s) { s.TXRadio.TXFreqTrim = 200; }},
+        {"a lead-in over a byte", "default", 6, [](ModemSetting& s) { s.TXRadio.TXDelay = 250; }},
+        {"a time-out over its word", "default", 6, [](ModemSetting& s) { s.PTTTimeout = 700; }},
+        {"a port B code over a byte", "default", 6, [](ModemSetting& s) { s.PortB.SID2 = 256; }},
+        {"a divider over 32 bits", "moskar-fdx", 12, [](ModemSetting& s) { s.RXRadio.RXFreq = 1e9; }},
+        {"a power with no setting", "moskar-fdx", 12,
+         [](ModemSetting& s) {
+             s.WriteTxPwr = s.TXRadio.WriteTxPwr = s.RXRadio.WriteTxPwr = true;
+             s.TXRadio.txpower = -100;
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ModemSetting setting = Start(c.profile, c.type, c.type);
+        c.edit(setting);
+        const std::vector<uint8_t> held = Config();
+        EXPECT_EQ(Write(setting), QStringList{Unrecoverable});
+        EXPECT_FALSE(driver.Working);
+        const auto commands = CommandsSince(before);
+        EXPECT_EQ(std::count_if(commands.begin(), commands.end(), [](const std::string& c) { return c.rfind("WN", 0) == 0; }),
+                  0)
+            << "no memory write went out";
+        EXPECT_TRUE(SelectsSince(before).empty()) << "no radio was written either";
+        EXPECT_EQ(Config(), held);
+    }
+}
+
+// An external radio's trim that its register cannot hold with this radio's base
+// is kept out, as another radio's trim is: the write goes to its end.
+TEST_F(KarsidWriteTest, ATrimTheRadioCannotHoldIsKeptOutAndTheWriteEnds)
+{
+    ModemSetting setting = Start("moskar-fdx", 12, 12);
+    const int trim = modem.RadioMemory(SimModem::Radio::Tx, 0x4C);
+    setting.TXRadio.TXFreqTrim = 400;
+    setting.NoOfSlot = 7;
+    EXPECT_EQ(Write(setting), QStringList{TrimNotWritten});
+    EXPECT_TRUE(driver.Working);
+    EXPECT_TRUE(Sent("CR"));
+    EXPECT_EQ(Byte(0xF6), 7);
+    EXPECT_EQ(modem.RadioMemory(SimModem::Radio::Tx, 0x4C), trim);
 }
 
 TEST_F(KarsidWriteTest, AFailedRadioEndsTheWriteBeforeTheCheck)

@@ -157,6 +157,54 @@ TEST_F(HostileDatabaseTest, ARadioRowWithoutAChannelStepRefusesTheRead)
     }
 }
 
+// A power curve the transmitter's power cannot be written with: a negative
+// coefficient is the database's fault at the Read; one that passes but gives no
+// power setting ends the Write before its first memory write, so the modem keeps
+// its whole configuration and its check word.
+TEST_F(HostileDatabaseTest, APowerCurveNoWriteCanUseNeverLeavesTheModemHalfWritten)
+{
+    const struct {
+        const char* sql;
+        const char* cause;  // null: the Read passes
+    } cases[] = {
+        {"update radio set TXPowA=-4.4", "Value -4.4 out of range (at least 0) in the field 'TXPowA'"},
+        {"update radio set AlarmPowA=-4.4", "Value -4.4 out of range (at least 0) in the field 'AlarmPowA'"},
+        {"update radio set TXPowA=1e12", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql);
+        DatabaseFolder folder;
+        folder.Run({QString::fromLatin1(c.sql)});
+        seams.dataDir = folder.Path();
+        Play("lumbrel-fdx");
+        ASSERT_TRUE(Load());
+        prompt.Clear();
+        const bool read = ReadModem();
+        if (c.cause) {
+            EXPECT_FALSE(read);
+            const QStringList texts = prompt.Texts();
+            EXPECT_EQ(texts.filter(QString::fromLatin1(c.cause) + QStringLiteral(" of the table 'radio' in Modem.mdb."))
+                          .size(),
+                      1)
+                << texts.join(" | ").toStdString();
+            EXPECT_TRUE(EditorsOff());
+        } else {
+            ASSERT_TRUE(read) << prompt.Texts().join(" | ").toStdString();
+            form->WriteTxOn->click();
+            form->CurrentModem.TXRadio.txpower = 1001;
+            prompt.Clear();
+            form->Menu_Write_Click();
+            const QStringList texts = prompt.Texts();
+            EXPECT_EQ(texts.filter(QStringLiteral("Unrecoverable Error, Contact ")).size(), 1)
+                << texts.join(" | ").toStdString();
+            EXPECT_FALSE(form->VellModem1->PortOpen());
+        }
+        EXPECT_EQ(CommandCount("WN"), 0) << "no memory write went out";
+        form.reset();
+        prompt.Clear();
+    }
+}
+
 // The program's folder and a configuration file's folder, each with its file in
 // WAL journal mode: start-up, Read, Open and the packet look-ups read them and
 // leave no file beside them; Save still replaces the configuration file.

@@ -274,6 +274,56 @@ TEST_F(PowerTest, ALinkFaultMidTestStillSendsEveryStopStepAndTellsTheUser)
     EXPECT_FALSE(form->VellModem1->PortOpen());
 }
 
+// The button takes no click while the test starts, yet the keyboard stays on it:
+// the Space that started the test stops it, and the window stays.
+TEST_F(PowerTest, SpaceStopsATestThatSpaceStarted)
+{
+    ReadWithPower("lumbrel-fdx");
+    form->CurrentModem.TXRadio.txpower = 1008;
+    const size_t frames = RadioMark();
+    InPowerWindow([this](AdjPower& window) {
+        window.TestPower->setFocus();
+        ASSERT_EQ(window.focusWidget(), window.TestPower);
+        QTest::keyClick(window.TestPower, Qt::Key_Space);
+        ASSERT_TRUE(window.TestPower->isChecked()) << "the test runs";
+        EXPECT_EQ(window.focusWidget(), window.TestPower);
+        QWidget* focused = window.focusWidget() ? window.focusWidget() : &window;
+        QTest::keyClick(focused, Qt::Key_Space);
+        EXPECT_FALSE(window.TestPower->isChecked());
+        EXPECT_FALSE(form->Busy());
+        EXPECT_TRUE(window.isVisible()) << "the test stopped, not the window";
+        EXPECT_EQ(window.focusWidget(), window.TestPower) << "ready to start again";
+        window.Finish->click();
+    });
+    EXPECT_EQ(describe(TxFramesSince(frames)),
+              (QStringList{"tune", QStringLiteral("power %1").arg(powerByte(1008)), "power 0", "off"}));
+    EXPECT_EQ(prompt.Texts(), QStringList{Warning});
+}
+
+// The serial adapter pulled out while the transmitter is keyed: every stop step
+// still runs, and the port that will not open is told of once.
+TEST_F(PowerTest, AModemThatVanishesDuringTheTestIsToldOfOnce)
+{
+    ReadWithPower("lumbrel-fdx");
+    form->CurrentModem.TXRadio.txpower = 1008;
+    InPowerWindow([this](AdjPower& window) {
+        window.TestPower->click();
+        ASSERT_TRUE(window.TestPower->isChecked());
+        port.Vanish();
+        drag(window.Power, 300);
+        EXPECT_FALSE(window.TestPower->isChecked());
+        EXPECT_FALSE(form->Busy());
+        window.Finish->click();
+    });
+    QStringList titles;
+    for (const auto& box : prompt.Boxes()) titles << box.Title;
+    EXPECT_EQ(titles.count(QStringLiteral("Comm Port Error")), 1) << prompt.Texts().join(" | ").toStdString();
+    EXPECT_EQ(titles.count(QStringLiteral("Error Occured")), 1) << "the fault that ended the test";
+    ASSERT_FALSE(prompt.Boxes().isEmpty());
+    EXPECT_TRUE(prompt.Boxes().back().Text.startsWith("The power test did not end cleanly:\n"))
+        << prompt.Boxes().back().Text.toStdString();
+}
+
 TEST_F(PowerTest, TheBusyFlagCoversTheTestWhereverWindowEventsGetThrough)
 {
     ReadWithPower("lumbrel-fdx");

@@ -8,8 +8,9 @@ LoopbackPort::LoopbackPort(SimModem& modem, FakeClock& clock) : modem_(modem), c
 
 void LoopbackPort::setPortOpen(bool open)
 {
-    if (open && failOpen_) {
+    if (open && (failOpen_ || vanished_)) {
         failOpen_ = false;
+        open_ = false;
         throw RuntimeError(RuntimeError::InvalidPortNumber, QStringLiteral("Invalid port number"));
     }
     if (open && !open_) {
@@ -43,6 +44,7 @@ void LoopbackPort::setInBufferCount(int count)
 
 QByteArray LoopbackPort::Input()
 {
+    if (vanished_) throw RuntimeError::deviceUnavailable();
     if (!open_) throw RuntimeError(RuntimeError::PortNotOpen, QStringLiteral("Port not open"));
     pump();
     const int n = InputLen() > 0 ? InputLen() : int(received_.size());
@@ -53,6 +55,7 @@ QByteArray LoopbackPort::Input()
 
 void LoopbackPort::Output(const QByteArray& data)
 {
+    if (vanished_) throw RuntimeError::deviceUnavailable();
     if (!open_) throw RuntimeError(RuntimeError::PortNotOpen, QStringLiteral("Port not open"));
     sent_.append(data);
     for (char c : data) modem_.Receive(uint8_t(c), BaudRate(), clock_.NowMs());

@@ -29,6 +29,9 @@ public:
     void ClearSent() { sent_.clear(); }
     // The next open fails as a missing device would.
     void FailNextOpen() { failOpen_ = true; }
+    // The device is gone, as a serial adapter pulled out: the open port fails and
+    // no open succeeds any more.
+    void Vanish() { vanished_ = true; }
     int Opens() const { return opens_; }
 
 private:
@@ -38,6 +41,7 @@ private:
     FakeClock& clock_;
     bool open_ = false;
     bool failOpen_ = false;
+    bool vanished_ = false;
     int opens_ = 0;
     QByteArray received_;
     QByteArray sent_;

@@ -192,3 +192,24 @@ TEST(PowerTestLinkFault, EveryStopStepGoesOutAndTheUserIsTold)
 }
 
 }  // namespace
+
+namespace {
+
+// The keyboard user's test: Space on Test keys the transmitter, and the next
+// Space releases it while the window stays open.
+TEST(PowerTestKeyboard, SpaceReleasesTheTransmitterThatSpaceKeyed)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_TRUE(run.Probe(OpenPower + QStringList{"click", "TestPower", "show", "AdjPower", "key", "Space", "show",
+                                                  "AdjPower", "click", "Finish"}));
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_EQ(run.Result().Shown("AdjPower", 0).Value("TestPower.Value"), "True") << run.Out().toStdString();
+    EXPECT_EQ(run.Result().Shown("AdjPower", 1).Value("TestPower.Value"), "False") << "Space released Test";
+    EXPECT_EQ(testSteps(run).join(", ").toStdString(),
+              QStringList({"tune", QStringLiteral("power %1").arg(LumbrelPowerByte(1008)), "power 0", "off"})
+                  .join(", ")
+                  .toStdString());
+    for (const QString& box : run.ErrLines("MSGBOX").mid(1)) EXPECT_FALSE(box.contains("Error")) << box.toStdString();
+}
+
+}  // namespace

@@ -9,7 +9,11 @@ namespace {
 
 QStringList simArgs(const QTemporaryDir& dir, const QString& profile, const QStringList& more)
 {
-    return QStringList{QStringLiteral(SIM_PROFILES_DIR "/") + profile + QStringLiteral(".profile"),
+    // A path names a profile of the tests' own; a bare name one of sim/profiles.
+    const QString path = profile.endsWith(QLatin1String(".profile"))
+                             ? profile
+                             : QStringLiteral(SIM_PROFILES_DIR "/") + profile + QStringLiteral(".profile");
+    return QStringList{path,
                        QStringLiteral("--log"), dir.filePath(QStringLiteral("sim.log")), QStringLiteral("--dump"),
                        dir.filePath(QStringLiteral("sim.dump"))} +
            more;

@@ -16,7 +16,8 @@
 // it with user settings of its own.
 class ToolProbeRun {
 public:
-    // The profile of sim/profiles (name without ".profile") and modemsim's other arguments.
+    // The profile of sim/profiles (name without ".profile"), or the path of a
+    // profile file, and modemsim's other arguments.
     explicit ToolProbeRun(const QString& profile, const QStringList& simArguments = {});
 
     QString Device() const { return sim_.DevicePath(); }
