@@ -2,10 +2,11 @@
 
 #include "DataControl.h"
 #include "DevicePort.h"
+#include "EndSignals.h"
 #include "MessageBoxPrompt.h"
 #include "NumericBox.h"
 #include "StartModule.h"
-#include "SystemClock.h"
+#include "ProgramClock.h"
 #include "VellModem.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     clock_ = seams.clock;
     if (!clock_) {
-        ownClock_ = std::make_unique<SystemClock>();
+        ownClock_ = std::make_unique<ProgramClock>();
         clock_ = ownClock_.get();
     }
     prompt_ = seams.prompt;
@@ -85,9 +86,15 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     BChangeChar->setEnabled(false);
     connectHandlers();
     setFixedSize(OuterWidth, OuterHeight);
+    listenForEndings();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    if (!seams_.endSignals) return;
+    seams_.endSignals->Ended = nullptr;
+    seams_.endSignals->Suspended = nullptr;
+}
 
 void MainForm::connectHandlers()
 {

@@ -154,15 +154,15 @@ void MainForm::SetMenu()
 void MainForm::Menu_Quit_Click()
 {
     if (MainFormBusy) return;
-    if (MsgBox(QStringLiteral("Are you sure you want to exit program?"), MsgButtons::OKCancel,
-               QStringLiteral("Quit ") + StartModule::ProgramTitle) != MsgResult::OK)
+    if (!quitRequested_ && MsgBox(QStringLiteral("Are you sure you want to exit program?"), MsgButtons::OKCancel,
+                                  QStringLiteral("Quit ") + StartModule::ProgramTitle) != MsgResult::OK)
         return;
     UserSettings::SaveSetting(StartUp, QStringLiteral("CommPort"), QString::number(VellModem1->CommPort()));
     VellModem1->setPortOpen(false);
     UserSettings::SaveSetting(StartUp, QStringLiteral("InitDir"), InitDir);
     for (int i = 1; i <= 4; ++i)
         UserSettings::SaveSetting(StartUp, QStringLiteral("FileName%1").arg(i), RecentFiles[i]);
-    endProgram(0);
+    endProgram(quitRequested_ ? quitCode_ : 0);
 }
 
 void MainForm::Form_Unload(bool& Cancel)

@@ -4,6 +4,7 @@
 #include "ModemSetting.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
+#include "TransmitterGuard.h"
 #include "VbNumbers.h"
 #include "VellModem.h"
 
@@ -144,7 +145,7 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     connect(Finish, &QPushButton::clicked, this, [this] { Finish_Click(); });
 }
 
-AdjPower::~AdjPower() = default;
+AdjPower::~AdjPower() { TransmitterGuard::Disarm(); }
 
 int AdjPower::positionOf(int milliwatts) const
 {
@@ -254,6 +255,8 @@ void AdjPower::startTest()
             Finish->setEnabled(true);
             return;
         }
+        // However the program ends from here on, the transmitter is told to stop.
+        TransmitterGuard::Arm([this] { sendStop(); });
         bool enable = true;
         main_.VellModem1->TestPowerMode(enable);
         int16_t value = int16_t(Power->value() * MilliwattsPerStep);
@@ -299,8 +302,6 @@ QStringList AdjPower::sendStop()
             failed << what + QStringLiteral(": ") + QString::fromLocal8Bit(error.what());
         }
     };
-    Timer1->stop();
-    GreenTestPic->show();
     step(QStringLiteral("leaving the test mode"), [&] {
         bool enable = false;
         control.TestPowerMode(enable);
@@ -327,7 +328,10 @@ void AdjPower::endTest()
     holdButton(true);
     Finish->setEnabled(false);
     Power->setEnabled(false);
+    Timer1->stop();
+    GreenTestPic->show();
     const QStringList failed = sendStop();
+    TransmitterGuard::Disarm();
     state_ = State::Idle;
     holdButton(false);
     Power->setEnabled(true);
@@ -352,6 +356,12 @@ void AdjPower::testFailed(const RuntimeError& error)
     // The transmitter is told to stop before anything waits for the user.
     pendingError_ = error.Description();
     TestPower->setChecked(false);
+}
+
+bool AdjPower::StopTest()
+{
+    if (state_ == State::Testing && Updating == 0) TestPower->setChecked(false);
+    return state_ == State::Idle || state_ == State::Warning;
 }
 
 void AdjPower::Timer1_Timer()
