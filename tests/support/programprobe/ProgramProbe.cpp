@@ -9,6 +9,9 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 
+#include <csignal>
+#include <pthread.h>
+
 #ifndef PROGRAMPROBE_PATH
 #error "PROGRAMPROBE_PATH must name the programprobe executable"
 #endif
@@ -102,13 +105,28 @@ void ProgramProbe::MapPort(int number, const QString& device) const
     settings.setValue(QStringLiteral("Ports/Port%1").arg(number), device);
 }
 
+QString ProgramProbe::Setting(const QString& key) const
+{
+    QSettings settings(config_.filePath(QStringLiteral("ZenvoProgrammer/ZenvoProgrammer.conf")), QSettings::IniFormat);
+    return settings.value(key).toString();
+}
+
 ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vector<Trigger>& triggers) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(environment_);
     process.setProcessEnvironment(environment);
+    // Started as from a terminal: the ending signals reach it, whatever the test
+    // runner ignores or blocks.
+    process.setChildProcessModifier([] {
+        sigset_t none;
+        sigemptyset(&none);
+        pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGTSTP}) std::signal(signal, SIG_DFL);
+    });
     process.start(QStringLiteral(PROGRAMPROBE_PATH), steps);
 
     Result result;
@@ -125,6 +143,7 @@ ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vect
             if (fired[i]) continue;
             const QByteArray marker = triggers[i].marker.toUtf8();
             if (out.count(marker) + err.count(marker) < triggers[i].occurrence) continue;
+            if (triggers[i].ready && !triggers[i].ready()) continue;
             fired[i] = true;
             triggers[i].action(process.processId());
         }

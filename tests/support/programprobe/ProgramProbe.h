@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -43,17 +44,24 @@ public:
     };
 
     // Runs once, as soon as marker has shown up on stdout or stderr for the
-    // occurrence-th time, with the probe's process id.
+    // occurrence-th time and then ready holds (when given; asked every 20 ms),
+    // with the probe's process id.
     struct Trigger {
         QString marker;
         std::function<void(qint64 pid)> action;
         int occurrence = 1;
+        std::function<bool()> ready = {};
     };
 
     ProgramProbe();
 
     // The "Ports" settings: port number n opens device.
     void MapPort(int number, const QString& device) const;
+    // An environment variable of the runs, set after the harness's own (so
+    // QT_QPA_PLATFORM can name another platform).
+    void SetEnvironment(const QString& name, const QString& value) { environment_.insert(name, value); }
+    // A value of the user settings as the runs left them ("StartUp/CommPort"); null when none.
+    QString Setting(const QString& key) const;
     Result Run(const QStringList& steps, const std::vector<Trigger>& triggers = {}) const;
 
     // A modem that only answers after a power cycle is cycled when the wait
@@ -64,4 +72,5 @@ public:
 
 private:
     QTemporaryDir config_;
+    QProcessEnvironment environment_;
 };
