@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cstdlib>
 #include <exception>
-#include <mutex>
 
 namespace {
 
@@ -42,14 +41,14 @@ void onTerminate()
 // that none of it is torn down before the release at exit.
 void installHooks()
 {
-    static std::once_flag once;
-    std::call_once(once, [] {
+    [[maybe_unused]] static const bool installed = [] {
         // Made before the handler is registered, so still there when it runs.
         release();
         std::atexit(atExit);
         previousHandler = qInstallMessageHandler(onMessage);
         previousTerminate = std::set_terminate(onTerminate);
-    });
+        return true;
+    }();
 }
 
 }  // namespace
