@@ -61,6 +61,7 @@ void MainForm::pursueEnding()
 {
     if (ended_) return endingTimer_->stop();
     if (suspendRequested_) {
+        // The test stops first; one still starting or stopping is asked again.
         if (TransmitterGuard::Armed() && adjPower_) adjPower_->StopTest();
         if (!TransmitterGuard::Armed()) {
             suspendRequested_ = false;

@@ -358,10 +358,9 @@ void AdjPower::testFailed(const RuntimeError& error)
     TestPower->setChecked(false);
 }
 
-bool AdjPower::StopTest()
+void AdjPower::StopTest()
 {
     if (state_ == State::Testing && Updating == 0) TestPower->setChecked(false);
-    return state_ == State::Idle || state_ == State::Warning;
 }
 
 void AdjPower::Timer1_Timer()

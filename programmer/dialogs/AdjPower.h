@@ -32,8 +32,8 @@ public:
     void Finish_Click();
 
     // Stops a running test as clearing its button does, unless a step of the test
-    // is still with the modem. False while the transmitter may still be keyed.
-    bool StopTest();
+    // is still with the modem (then nothing happens: ask again).
+    void StopTest();
 
     QScrollBar* Power;
     QPushButton* TestPower;

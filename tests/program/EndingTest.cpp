@@ -4,6 +4,8 @@
 // written.
 #include "EndSignals.h"
 #include "ProgramFixture.h"
+#include "StartModule.h"
+#include "WaitScreen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -103,6 +105,19 @@ TEST_P(EndWhileWaitingTest, TheWindowIsAnsweredAndTheProgramEnds)
 
 INSTANTIATE_TEST_SUITE_P(Each, EndWhileWaitingTest, ::testing::ValuesIn(waitings),
                          [](const ::testing::TestParamInfo<Waiting>& info) { return std::string(info.param.name); });
+
+TEST_F(EndingTest, TheWaitWindowIsCancelled)
+{
+    ASSERT_TRUE(Load());
+    WaitScreen screen(StartModule::ProgramTitle, form.get());
+    QTimer::singleShot(300, form.get(), [this] { form->RequestQuit(Code); });
+    QElapsedTimer timer;
+    timer.start();
+    EXPECT_TRUE(screen.ShowModal(port)) << "given up as by its Cancel";
+    EXPECT_LT(timer.elapsed(), 5000);
+    ASSERT_TRUE(EndedWithin(5000));
+    EXPECT_EQ(ends, QList<int>{Code});
+}
 
 TEST_F(EndingTest, AModemOperationEndsFirst)
 {
