@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <unistd.h>
 
 #ifndef PROGRAMPROBE_PATH
 #error "PROGRAMPROBE_PATH must name the programprobe executable"
@@ -120,8 +121,11 @@ ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vect
     environment.insert(environment_);
     process.setProcessEnvironment(environment);
     // Started as from a terminal: the ending signals reach it, whatever the test
-    // runner ignores or blocks.
+    // runner ignores or blocks, and in a process group of its own, which Ctrl+Z
+    // can stop however the tests were started (the system discards a stop signal
+    // to a group that no shell looks after).
     process.setChildProcessModifier([] {
+        ::setpgid(0, 0);
         sigset_t none;
         sigemptyset(&none);
         pthread_sigmask(SIG_SETMASK, &none, nullptr);
