@@ -2,11 +2,12 @@
 
 #include "DataControl.h"
 #include "ProbePort.h"
+#include "EndSignals.h"
 #include "MessageBoxPrompt.h"
 #include "NumericBox.h"
 #include "OuterSize.h"
 #include "StartModule.h"
-#include "SystemClock.h"
+#include "ProgramClock.h"
 #include "VellModem.h"
 
 #include <QApplication>
@@ -39,7 +40,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     clock_ = seams.clock;
     if (!clock_) {
-        ownClock_ = std::make_unique<SystemClock>();
+        ownClock_ = std::make_unique<ProgramClock>();
         clock_ = ownClock_.get();
     }
     prompt_ = seams.prompt;
@@ -86,9 +87,15 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     BChangeChar->setEnabled(false);
     connectHandlers();
     new OuterSize(this, QSize(OuterWidth, OuterHeight));
+    listenForEndings();
 }
 
-MainForm::~MainForm() = default;
+MainForm::~MainForm()
+{
+    if (!seams_.endSignals) return;
+    seams_.endSignals->Ended = nullptr;
+    seams_.endSignals->Suspended = nullptr;
+}
 
 void MainForm::connectHandlers()
 {

@@ -31,6 +31,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QToolBar;
 class RuntimeError;
 class VellModem;
@@ -62,6 +63,15 @@ public:
     void Menu_Comm_Click(int Index);
     void Menu_Quit_Click();
     void Menu_About_Click();
+
+    // The Quit command without its question, as the desktop's ending signals ask
+    // for it (MainFormEnding.cpp): a read, write or power test ends first, whatever
+    // waits on the user is answered as its close box would, and the program ends
+    // with exitCode.
+    void RequestQuit(int exitCode);
+    bool QuitRequested() const { return quitRequested_; }
+    // Ctrl+Z during the power test: the test stops first, then the process.
+    void RequestSuspend();
 
     // Display and enabling.
     void SetDisplay();
@@ -235,6 +245,10 @@ private:
     void connectHandlers();
     void connectToolHandlers();
 
+    // Ending from outside (MainFormEnding.cpp).
+    void listenForEndings();
+    void pursueEnding();
+
     // Life cycle (MainFormLifecycle.cpp).
     bool TestCommPort(int n);
     void endProgram(int code);
@@ -315,6 +329,10 @@ private:
     // A Read or Open was refused: the window's focus does not bring it back.
     bool configurationRejected_ = false;
     bool ended_ = false;
+    QTimer* endingTimer_ = nullptr;
+    bool quitRequested_ = false;
+    bool suspendRequested_ = false;
+    int quitCode_ = 0;
 
     // The dialogs' last file name, proposed by the next dialog; the printed sheet.
     QString dialogFileName_;

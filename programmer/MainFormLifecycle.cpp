@@ -154,8 +154,8 @@ void MainForm::SetMenu()
 void MainForm::Menu_Quit_Click()
 {
     if (MainFormBusy) return;
-    if (MsgBox(QStringLiteral("Are you sure you want to exit program?"), MsgButtons::OKCancel,
-               QStringLiteral("Quit ") + StartModule::ProgramTitle) != MsgResult::OK)
+    if (!quitRequested_ && MsgBox(QStringLiteral("Are you sure you want to exit program?"), MsgButtons::OKCancel,
+                                  QStringLiteral("Quit ") + StartModule::ProgramTitle) != MsgResult::OK)
         return;
     bool saved = UserSettings::SaveSetting(StartUp, QStringLiteral("CommPort"), QString::number(VellModem1->CommPort()));
     VellModem1->setPortOpen(false);
@@ -163,7 +163,7 @@ void MainForm::Menu_Quit_Click()
     for (int i = 1; i <= 4; ++i)
         saved &= UserSettings::SaveSetting(StartUp, QStringLiteral("FileName%1").arg(i), RecentFiles[i]);
     if (!saved) ShowSettingsNotSaved();
-    endProgram(0);
+    endProgram(quitRequested_ ? quitCode_ : 0);
 }
 
 void MainForm::ShowSettingsNotSaved()

@@ -4,6 +4,7 @@
 #include <functional>
 
 class Clock;
+class EndSignals;
 class FileDialogs;
 class PrinterDialog;
 class Prompt;
@@ -24,4 +25,8 @@ struct ProgramSeams {
     // The open and save dialogs, and the printer dialog.
     FileDialogs* files = nullptr;
     PrinterDialog* printer = nullptr;
+    // The desktop's ending signals, taken as Quit without its question; none: not taken.
+    EndSignals* endSignals = nullptr;
+    // Stops the process as Ctrl+Z does; returns once it is continued.
+    std::function<void()> suspend;
 };

@@ -1,9 +1,10 @@
 // The program has no command line: everything starts in StartModule::Main.
 #include "BrandArt.h"
+#include "EndSignals.h"
 #include "MainForm.h"
+#include "ProgramClock.h"
 #include "ProgramSeams.h"
 #include "StartModule.h"
-#include "SystemClock.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -24,10 +25,14 @@ int main(int argc, char** argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("halvex-programmer"));
     QApplication::setWindowIcon(QIcon(BrandArt::AppIcon(64)));
 
-    SystemClock clock;
+    // Logout, a closed terminal and Ctrl+C end the program as its Quit does.
+    EndSignals endSignals;
+    ProgramClock clock;
     ProgramSeams seams;
     seams.clock = &clock;
     seams.end = [](int code) { std::exit(code); };
+    seams.endSignals = &endSignals;
+    seams.suspend = &EndSignals::SuspendNow;
     MainForm* form = StartModule::Main(seams);
     if (!form) return 1;
     return app.exec();

@@ -5,6 +5,7 @@
 #include "ModemSetting.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
+#include "TransmitterGuard.h"
 #include "VbNumbers.h"
 #include "VellModem.h"
 
@@ -152,7 +153,7 @@ AdjPower::AdjPower(MainForm& main) : QDialog(&main), main_(main)
     connect(Finish, &QPushButton::clicked, this, [this] { Finish_Click(); });
 }
 
-AdjPower::~AdjPower() = default;
+AdjPower::~AdjPower() { TransmitterGuard::Disarm(); }
 
 int AdjPower::positionOf(int milliwatts) const
 {
@@ -270,6 +271,8 @@ void AdjPower::startTest()
             Finish->setEnabled(true);
             return;
         }
+        // However the program ends from here on, the transmitter is told to stop.
+        TransmitterGuard::Arm([this] { sendStop(); });
         bool enable = true;
         main_.VellModem1->TestPowerMode(enable);
         int16_t value = int16_t(Power->value() * MilliwattsPerStep);
@@ -315,8 +318,6 @@ QStringList AdjPower::sendStop()
             failed << what + QStringLiteral(": ") + QString::fromLocal8Bit(error.what());
         }
     };
-    Timer1->stop();
-    GreenTestPic->show();
     step(QStringLiteral("leaving the test mode"), [&] {
         bool enable = false;
         control.TestPowerMode(enable);
@@ -343,7 +344,10 @@ void AdjPower::endTest()
     holdButton(true);
     Finish->setEnabled(false);
     Power->setEnabled(false);
+    Timer1->stop();
+    GreenTestPic->show();
     const QStringList failed = sendStop();
+    TransmitterGuard::Disarm();
     state_ = State::Idle;
     holdButton(false);
     Power->setEnabled(true);
@@ -368,6 +372,11 @@ void AdjPower::testFailed(const RuntimeError& error)
     // The transmitter is told to stop before anything waits for the user.
     pendingError_ = error.Description();
     TestPower->setChecked(false);
+}
+
+void AdjPower::StopTest()
+{
+    if (state_ == State::Testing && Updating == 0) TestPower->setChecked(false);
 }
 
 void AdjPower::Timer1_Timer()

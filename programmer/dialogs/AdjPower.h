@@ -31,6 +31,10 @@ public:
     void Timer1_Timer();
     void Finish_Click();
 
+    // Stops a running test as clearing its button does, unless a step of the test
+    // is still with the modem (then nothing happens: ask again).
+    void StopTest();
+
     QScrollBar* Power;
     QPushButton* TestPower;
     QLabel* GreenTestPic;
@@ -49,6 +53,7 @@ private:
     void Form_Activate();
     void startTest();
     // Sends every stop step once, whatever the others did; the failures, described.
+    // Only the control is used: it also runs while the program ends under its windows.
     QStringList sendStop();
     void endTest();
     // While the test starts or stops, its button takes no click: a toggle then

@@ -21,6 +21,8 @@ public:
     explicit ToolProbeRun(const QString& profile, const QStringList& simArguments = {});
 
     QString Device() const { return sim_.DevicePath(); }
+    // The harness itself, for its environment and port map.
+    ProgramProbe& Harness() { return probe_; }
 
     // Runs programprobe with "port DEVICE" and then the steps, taking the databases
     // from dataDir when one is given; false when it did not end within the time.

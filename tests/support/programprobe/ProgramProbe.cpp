@@ -9,6 +9,10 @@
 #include <QProcessEnvironment>
 #include <QSettings>
 
+#include <csignal>
+#include <pthread.h>
+#include <unistd.h>
+
 #ifndef PROGRAMPROBE_PATH
 #error "PROGRAMPROBE_PATH must name the programprobe executable"
 #endif
@@ -108,13 +112,31 @@ void ProgramProbe::SetLockFolder(const QString& folder) const
     settings.setValue(QStringLiteral("Ports/LockFolder"), folder);
 }
 
+QString ProgramProbe::Setting(const QString& key) const
+{
+    QSettings settings(config_.filePath(QStringLiteral("ZenvoProgrammer/ZenvoProgrammer.conf")), QSettings::IniFormat);
+    return settings.value(key).toString();
+}
+
 ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vector<Trigger>& triggers) const
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(environment_);
     process.setProcessEnvironment(environment);
+    // Started as from a terminal: the ending signals reach it, whatever the test
+    // runner ignores or blocks, and in a process group of its own, which Ctrl+Z
+    // can stop however the tests were started (the system discards a stop signal
+    // to a group that no shell looks after).
+    process.setChildProcessModifier([] {
+        ::setpgid(0, 0);
+        sigset_t none;
+        sigemptyset(&none);
+        pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        for (int signal : {SIGTERM, SIGHUP, SIGINT, SIGQUIT, SIGTSTP}) std::signal(signal, SIG_DFL);
+    });
     process.start(QStringLiteral(PROGRAMPROBE_PATH), steps);
 
     Result result;
@@ -131,6 +153,7 @@ ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vect
             if (fired[i]) continue;
             const QByteArray marker = triggers[i].marker.toUtf8();
             if (out.count(marker) + err.count(marker) < triggers[i].occurrence) continue;
+            if (triggers[i].ready && !triggers[i].ready()) continue;
             fired[i] = true;
             triggers[i].action(process.processId());
         }

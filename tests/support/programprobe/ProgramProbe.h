@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -43,11 +44,13 @@ public:
     };
 
     // Runs once, as soon as marker has shown up on stdout or stderr for the
-    // occurrence-th time, with the probe's process id.
+    // occurrence-th time and then ready holds (when given; asked every 20 ms),
+    // with the probe's process id.
     struct Trigger {
         QString marker;
         std::function<void(qint64 pid)> action;
         int occurrence = 1;
+        std::function<bool()> ready = {};
     };
 
     ProgramProbe();
@@ -56,6 +59,11 @@ public:
     void MapPort(int number, const QString& device) const;
     // The "Ports" settings: serial tools' lock files are looked for in folder.
     void SetLockFolder(const QString& folder) const;
+    // An environment variable of the runs, set after the harness's own (so
+    // QT_QPA_PLATFORM can name another platform).
+    void SetEnvironment(const QString& name, const QString& value) { environment_.insert(name, value); }
+    // A value of the user settings as the runs left them ("StartUp/CommPort"); null when none.
+    QString Setting(const QString& key) const;
     Result Run(const QStringList& steps, const std::vector<Trigger>& triggers = {}) const;
     // The folder that the harness gets as XDG_CONFIG_HOME.
     QString ConfigHome() const { return config_.path(); }
@@ -68,4 +76,5 @@ public:
 
 private:
     QTemporaryDir config_;
+    QProcessEnvironment environment_;
 };

@@ -1,5 +1,6 @@
 #include "ProbeSeams.h"
 
+#include "EndSignals.h"
 #include "SerialPort.h"
 
 #include <QList>
@@ -64,7 +65,10 @@ bool ProbeWait::ShowModal(SerialPort& port)
         answers_.Pop();
         return true;
     }
-    for (int i = 0; i < 600; ++i)
+    for (int i = 0; i < 600; ++i) {
         if (port.InBufferCount() != 0 || port.WaitForInput(100)) return false;
+        // Asked to end: answered as its Cancel.
+        if (EndSignals::Received()) return true;
+    }
     return true;
 }

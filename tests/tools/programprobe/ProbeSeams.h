@@ -28,8 +28,9 @@ private:
     AnswerQueue& answers_;
 };
 
-// The control's wait window: cancelled by a queued Cancel, otherwise it waits,
-// as the window does, for the modem's first character (a minute at most).
+// The control's wait window: cancelled by a queued Cancel or an ending signal,
+// otherwise it waits, as the window does, for the modem's first character (a
+// minute at most).
 class ProbeWait : public WaitView {
 public:
     explicit ProbeWait(AnswerQueue& answers) : answers_(answers) {}

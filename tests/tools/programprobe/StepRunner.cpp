@@ -117,16 +117,21 @@ void StepRunner::runFrom(QWidget* window)
     // The steps act inside the window until one of them closes it.
     const QPointer<QWidget> inside(window);
     auto open = [&] { return !window || (inside && inside->isVisible()); };
-    while (next_ < args_.size() && status_ == 0 && open()) {
+    auto ending = [&] { return form_.QuitRequested(); };
+    while (next_ < args_.size() && status_ == 0 && open() && !ending()) {
         const QString name = nextArg();
         runStep([&] { return step(name); });
     }
     // Clicks still due are steps of the run too: they land before it ends.
-    if (next_ >= args_.size() && status_ == 0 && pending_ > 0 && open())
+    if (next_ >= args_.size() && status_ == 0 && pending_ > 0 && open() && !ending())
         runStep([&] {
-            while (pending_ > 0 && status_ == 0) QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
+            while (pending_ > 0 && status_ == 0 && !ending())
+                QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
             return true;
         });
+    // Asked to end, the program ends as it would without the harness: the steps
+    // left are dropped, and the windows go as the quit answers them.
+    while (ending() && open()) QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
 }
 
 void StepRunner::runStep(const std::function<bool()>& body)
@@ -243,7 +248,7 @@ bool StepRunner::step(const QString& name)
         if (!ok || seconds < 0) return missing(QStringLiteral("not a number of seconds"));
         QElapsedTimer timer;
         timer.start();
-        while (timer.elapsed() < seconds * 1000)
+        while (timer.elapsed() < seconds * 1000 && !form_.QuitRequested())
             QApplication::processEvents(QEventLoop::AllEvents, 10), QTest::qSleep(5);
         return true;
     }

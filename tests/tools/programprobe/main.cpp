@@ -1,13 +1,14 @@
 // Drives the program's main window and dialogs from a shell:
 //   programprobe [--data DIR] STEP [STEP ...]
 // Message boxes go to stderr as "MSGBOX title=... text=..."; show and dump print on stdout.
+#include "EndSignals.h"
 #include "MainForm.h"
 #include "ProbeDialogs.h"
 #include "ProbeSeams.h"
 #include "ProgramSeams.h"
 #include "StartModule.h"
 #include "StepRunner.h"
-#include "SystemClock.h"
+#include "ProgramClock.h"
 #include "WindowWatch.h"
 
 #include <QApplication>
@@ -29,7 +30,11 @@ int main(int argc, char** argv)
     AnswerQueue answers;
     ProbePrompt prompt(answers);
     ProbeWait wait(answers);
-    SystemClock clock;
+    // The desktop's ending signals, as the program takes them.
+    EndSignals endSignals;
+    seams.endSignals = &endSignals;
+    seams.suspend = &EndSignals::SuspendNow;
+    ProgramClock clock;
     seams.clock = &clock;
     seams.prompt = &prompt;
     seams.wait = &wait;

@@ -1,0 +1,152 @@
+// The program ended from outside while the power test has the transmitter keyed:
+// by the desktop's signals, by the X server going away, and suspended by Ctrl+Z.
+// However it ends, the simulated modem's log ends with the power set to 0 and the
+// transmitter switched off, as the window's Finish leaves it.
+#include "EndingSupport.h"
+#include "ToolProbeRun.h"
+
+#include <QThread>
+
+#include <csignal>
+
+namespace {
+
+// The test is running once the window has been shown after the start.
+const QStringList KeyedTest = {"read", "click", "WriteTxOn", "click", "PowAdjust", "click", "TestPower", "show",
+                               "AdjPower"};
+const QString Keyed = QStringLiteral("AdjPower=");
+// Opened at 1011 mW, the bar stands at 144: 1008 mW.
+const QStringList TestedAndReleased = {"tune", QStringLiteral("power %1").arg(LumbrelPowerByte(1008)), "power 0",
+                                       "off"};
+
+// The power test's steps among the transmit radio's frames.
+QString powerSteps(const ToolProbeRun& run)
+{
+    QStringList steps;
+    for (const QString& step : PowerSteps(run.TxFrames()))
+        if (!step.startsWith(QLatin1String("frame"))) steps << step;
+    return steps.join(QStringLiteral(", "));
+}
+
+// The last two frames to the transmitter: its power 0, then the closing frame.
+void expectReleasedLast(const ToolProbeRun& run)
+{
+    const QStringList frames = LinesStarting(run.Log(), QStringLiteral("radio.tx "));
+    ASSERT_GE(frames.size(), 2);
+    EXPECT_EQ(frames[frames.size() - 2].toStdString(), "radio.tx 09 03 00");
+    EXPECT_TRUE(frames.last().startsWith(QLatin1String("radio.tx 03 20 6A"))) << frames.last().toStdString();
+}
+
+class PowerTestSignalTest : public ::testing::TestWithParam<EndingSignal> {};
+
+TEST_P(PowerTestSignalTest, TheTestStopsAsFinishStopsItAndTheProgramEnds)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    SignalSender sender(GetParam().number);
+    // Left alone, the steps would run on for half a minute.
+    ASSERT_TRUE(run.Probe(KeyedTest + QStringList{"wait", "30", "click", "Finish"}, QString(), {sender.At(Keyed)}));
+    ASSERT_TRUE(sender.Sent());
+    EXPECT_LT(sender.SinceSent(), 6000) << "ended within a few seconds";
+    EXPECT_EQ(run.ExitCode(), 128 + GetParam().number) << run.Err().toStdString();
+    EXPECT_EQ(powerSteps(run).toStdString(), TestedAndReleased.join(", ").toStdString());
+    expectReleasedLast(run);
+    // The quit's settings are written, the port among them.
+    EXPECT_EQ(run.Harness().Setting(QStringLiteral("StartUp/CommPort")), "1");
+    EXPECT_TRUE(run.ErrLines("CLOSED").contains("CLOSED AdjPower"));
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSignal, PowerTestSignalTest, ::testing::ValuesIn(EndingSignals), SignalName);
+
+TEST(PowerTestDisplayGone, TheTestStopsBeforeTheProgramEnds)
+{
+    VirtualDisplay display;
+    ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    run.Harness().SetEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    run.Harness().SetEnvironment(QStringLiteral("DISPLAY"), display.Name());
+    QElapsedTimer sinceGone;
+    const ProgramProbe::Trigger endDisplay{Keyed, [&](qint64) {
+                                               sinceGone.start();
+                                               display.End();
+                                           }};
+    ASSERT_TRUE(run.Probe(KeyedTest + QStringList{"wait", "30", "click", "Finish"}, QString(), {endDisplay}));
+    ASSERT_TRUE(sinceGone.isValid());
+    EXPECT_LT(sinceGone.elapsed(), 6000) << "ended within a few seconds";
+    EXPECT_TRUE(run.Err().contains("The X11 connection broke")) << run.Err().toStdString();
+    EXPECT_EQ(powerSteps(run).toStdString(), TestedAndReleased.join(", ").toStdString());
+    expectReleasedLast(run);
+}
+
+// Ctrl+Z: the transmitter is released, then the program stops; continued, it
+// goes on where it was, with the test off.
+TEST(PowerTestSuspended, TheTestStopsBeforeTheProgramStops)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    QString state;
+    QString whileStopped;
+    QString stillStopped;
+    const ProgramProbe::Trigger suspend{Keyed, [&](qint64 pid) {
+                                            ::kill(pid_t(pid), SIGTSTP);
+                                            QElapsedTimer timer;
+                                            timer.start();
+                                            while ((state = ProcessState(pid)) != QLatin1String("T") &&
+                                                   timer.elapsed() < 10000)
+                                                QThread::msleep(20);
+                                            whileStopped = powerSteps(run);
+                                            QThread::msleep(1500);
+                                            stillStopped = powerSteps(run);
+                                            ::kill(pid_t(pid), SIGCONT);
+                                        }};
+    ASSERT_TRUE(run.Probe(KeyedTest + QStringList{"wait", "2", "show", "AdjPower", "click", "Finish"}, QString(),
+                          {suspend}));
+    EXPECT_EQ(state, "T") << "the program stopped";
+    EXPECT_EQ(whileStopped.toStdString(), TestedAndReleased.join(", ").toStdString());
+    EXPECT_EQ(stillStopped, whileStopped) << "nothing reaches the modem while stopped";
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+    EXPECT_EQ(run.Result().Shown(QStringLiteral("AdjPower"), 1).Value(QStringLiteral("TestPower.Value")), "False");
+    EXPECT_EQ(powerSteps(run).toStdString(), TestedAndReleased.join(", ").toStdString());
+}
+
+// Outside the power test Ctrl+Z stops the program at once, as by default, also
+// while it talks to the modem.
+struct Outside {
+    const char* name;
+    QStringList steps;
+    QString marker;
+};
+void PrintTo(const Outside& c, std::ostream* out) { *out << c.name; }
+
+class SuspendOutsideTest : public ::testing::TestWithParam<Outside> {};
+
+TEST_P(SuspendOutsideTest, TheProgramStopsAtOnce)
+{
+    ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+    ASSERT_FALSE(run.Device().isEmpty());
+    qint64 stoppedAfter = -1;
+    const ProgramProbe::Trigger suspend{GetParam().marker, [&](qint64 pid) {
+                                            QElapsedTimer timer;
+                                            timer.start();
+                                            ::kill(pid_t(pid), SIGTSTP);
+                                            while (ProcessState(pid) != QLatin1String("T") && timer.elapsed() < 10000)
+                                                QThread::msleep(5);
+                                            stoppedAfter = timer.elapsed();
+                                            ::kill(pid_t(pid), SIGCONT);
+                                        }};
+    ASSERT_TRUE(run.Probe(GetParam().steps, QString(), {suspend}));
+    EXPECT_GE(stoppedAfter, 0);
+    EXPECT_LT(stoppedAfter, 300);
+    EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+}
+
+const Outside outside[] = {
+    {"Idle", {"show", "MainForm", "wait", "2", "dump"}, QStringLiteral("MainForm=")},
+    {"Reading", {"show", "MainForm", "read", "dump"}, QStringLiteral("MainForm=")},
+};
+
+INSTANTIATE_TEST_SUITE_P(Ways, SuspendOutsideTest, ::testing::ValuesIn(outside),
+                         [](const ::testing::TestParamInfo<Outside>& info) { return std::string(info.param.name); });
+
+}  // namespace

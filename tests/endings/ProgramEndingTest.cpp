@@ -1,0 +1,64 @@
+// The program itself, ended by the desktop while it starts: during the splash
+// and while the regulatory warning waits on the user, it ends as Quit ends it,
+// within seconds, its settings written.
+#include "EndingSupport.h"
+
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <csignal>
+#include <pthread.h>
+
+#ifndef PROGRAM_PATH
+#error "PROGRAM_PATH must name the program"
+#endif
+
+namespace {
+
+struct Moment {
+    const char* name;
+    int afterMs;  // from the start; the splash stays 3 s
+};
+void PrintTo(const Moment& m, std::ostream* out) { *out << m.name; }
+
+class ProgramStartEndingTest : public ::testing::TestWithParam<Moment> {};
+
+TEST_P(ProgramStartEndingTest, TheProgramEndsAsItsQuitDoes)
+{
+    QTemporaryDir config;
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    program.setProcessEnvironment(environment);
+    program.setChildProcessModifier([] {
+        sigset_t none;
+        sigemptyset(&none);
+        pthread_sigmask(SIG_SETMASK, &none, nullptr);
+        std::signal(SIGTERM, SIG_DFL);
+    });
+    program.start(QStringLiteral(PROGRAM_PATH), {});
+    ASSERT_TRUE(program.waitForStarted());
+    QThread::msleep(GetParam().afterMs);
+    ASSERT_EQ(program.state(), QProcess::Running) << program.readAllStandardError().toStdString();
+    QElapsedTimer sinceSent;
+    sinceSent.start();
+    ::kill(pid_t(program.processId()), SIGTERM);
+    ASSERT_TRUE(program.waitForFinished(10000));
+    EXPECT_LT(sinceSent.elapsed(), 3000);
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 128 + SIGTERM) << program.readAllStandardError().toStdString();
+    const QSettings settings(config.filePath(QStringLiteral("ZenvoProgrammer/ZenvoProgrammer.conf")),
+                             QSettings::IniFormat);
+    EXPECT_EQ(settings.value(QStringLiteral("StartUp/CommPort")).toString(), "1");
+    EXPECT_EQ(settings.value(QStringLiteral("StartUp/FileName1")).toString(), "1");
+}
+
+const Moment moments[] = {{"DuringTheSplash", 1500}, {"AtTheWarning", 5500}};
+
+INSTANTIATE_TEST_SUITE_P(WhileStarting, ProgramStartEndingTest, ::testing::ValuesIn(moments),
+                         [](const ::testing::TestParamInfo<Moment>& info) { return std::string(info.param.name); });
+
+}  // namespace

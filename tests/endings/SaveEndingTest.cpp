@@ -1,0 +1,76 @@
+// The desktop's signals during a Save on a slow disk: the save runs to its end
+// and only then does the program end, with its settings written; no hidden
+// temporary file stays beside the saved one.
+#include "EndingSupport.h"
+#include "ToolProbeRun.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <optional>
+
+#ifndef SLOWSYNC_PATH
+#error "SLOWSYNC_PATH must name the slow-disk library"
+#endif
+
+namespace {
+
+// A configuration file read from the simulated modem, and its values.
+struct Sample {
+    QTemporaryDir dir;
+    QString path;
+    ProgramProbe::Result dump;
+};
+
+const Sample& sample()
+{
+    static std::optional<Sample> made;
+    if (!made) {
+        made.emplace();
+        made->path = made->dir.filePath(QStringLiteral("sample.mdb"));
+        ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
+        EXPECT_TRUE(run.Probe({"read", "save", made->path, "open", made->path, "dump"}));
+        EXPECT_EQ(run.ExitCode(), 0) << run.Err().toStdString();
+        made->dump = run.Result().Dumped();
+    }
+    return *made;
+}
+
+class SaveSignalTest : public ::testing::TestWithParam<EndingSignal> {};
+
+TEST_P(SaveSignalTest, TheSaveCompletesAndLeavesNoFileBeside)
+{
+    const Sample& from = sample();
+    ASSERT_TRUE(QFileInfo::exists(from.path));
+    QTemporaryDir folder;
+    const QString saved = folder.filePath(QStringLiteral("site.mdb"));
+
+    ProgramProbe probe;
+    probe.SetEnvironment(QStringLiteral("LD_PRELOAD"), QStringLiteral(SLOWSYNC_PATH));
+    probe.SetEnvironment(QStringLiteral("SLOW_SYNC_FOLDER"), folder.path());
+    SignalSender sender(GetParam().number);
+    const ProgramProbe::Result result =
+        probe.Run({"open", from.path, "save", saved, "wait", "30"}, {sender.At(QStringLiteral("SLOWSYNC"))});
+    ASSERT_TRUE(result.ended);
+    ASSERT_TRUE(sender.Sent()) << result.errors.toStdString();
+    EXPECT_LT(sender.SinceSent(), 15000);
+    EXPECT_EQ(result.exitCode, 128 + GetParam().number) << result.errors.toStdString();
+
+    const QStringList left =
+        QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    EXPECT_EQ(left.join(' ').toStdString(), "site.mdb");
+    // The session's settings: the folder and the file just saved.
+    EXPECT_EQ(probe.Setting(QStringLiteral("StartUp/InitDir")), folder.path());
+    EXPECT_EQ(probe.Setting(QStringLiteral("StartUp/FileName1")), folder.filePath(QStringLiteral("site")));
+
+    // The file is whole.
+    const ProgramProbe::Result reopened = ProgramProbe().Run({"open", saved, "dump"});
+    EXPECT_EQ(reopened.exitCode, 0);
+    EXPECT_TRUE(reopened.boxes.isEmpty()) << reopened.boxes.join('\n').toStdString();
+    for (const char* name : {"PTTTimeout", "TXRadio.TXFreq", "PortA.CommSpeed", "SerialNo"})
+        EXPECT_EQ(reopened.Value(QString::fromLatin1(name)), from.dump.Value(QString::fromLatin1(name))) << name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EachSignal, SaveSignalTest, ::testing::ValuesIn(EndingSignals), SignalName);
+
+}  // namespace
