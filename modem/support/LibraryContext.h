@@ -26,7 +26,8 @@ public:
 
     // A port that cannot be opened is reported once an operation of the control:
     // each later step of it meets the same port, and the user would get the same
-    // box again. Outside operations every failure is reported.
+    // box again. The power test's later calls carry on its operation; before the
+    // first operation (the links used alone) every failure is reported.
     void BeginOperation()
     {
         inOperation_ = true;

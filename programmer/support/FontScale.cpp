@@ -46,7 +46,19 @@ double FontScale::Factor(const QFont& font)
     return factor < 1.005 ? 1.0 : factor;
 }
 
-double FontScale::Factor() { return Factor(QApplication::font()); }
+double FontScale::Factor()
+{
+    // Every designed size asks, and windows re-apply their sizes on each move:
+    // measure only when the application's font has changed.
+    static QFont measured;
+    static double factor = 0;
+    const QFont font = QApplication::font();
+    if (factor == 0 || font != measured) {
+        measured = font;
+        factor = Factor(font);
+    }
+    return factor;
+}
 
 int FontScale::Scaled(int designed)
 {
