@@ -23,8 +23,8 @@ public:
     enum class Mode {
         ReadWrite,  // an existing file
         ReadOnly,   // an existing file as its writers left it: changes committed to its -wal
-                    // included, a transaction that a -journal shows unfinished rolled back;
-                    // the file and what lies beside it are never changed, and every change is refused
+                    // included, a transaction that a -journal shows unfinished rolled back on a
+                    // private copy; the file is never changed, and every change is refused
         Create,     // a new file; an existing one is never touched
     };
     struct Column {
