@@ -87,8 +87,7 @@ QByteArray textPid(long pid) { return QByteArray::number(qint64(pid)).rightJusti
 
 TEST(LockFilesTest, OnlyALockOfARunningProcessHolds)
 {
-    // The test's parent runs as long as the test does.
-    const long other = long(::getppid());
+    const long other = OtherRunningPid();
     const HeldCase cases[] = {
         {"no file", QByteArray(), false},
         {"running, as text", textPid(other), true},
@@ -125,7 +124,7 @@ TEST(LockFilesTest, OnlyARegularFileIsReadAndNothingElseEverWaitsOrHolds)
     {
         QFile file(running);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(textPid(long(::getppid())));
+        file.write(textPid(OtherRunningPid()));
     }
     ASSERT_TRUE(LockFiles::FileHeld(running));
     const EntryCase cases[] = {
