@@ -33,12 +33,11 @@ QVariant stored(const Field& field, const ModemSetting& modem)
     return value;
 }
 
-// The user never chose the temporary file: every error speaks of the file chosen.
-RuntimeError aboutTheChosenFile(const RuntimeError& error, const QStringList& hidden, const QString& chosen)
+// The user never chose the hidden file beside it: every error speaks of the file chosen.
+RuntimeError aboutTheChosenFile(const RuntimeError& error, const QString& hidden, const QString& chosen)
 {
     QString text = error.Description();
-    for (const QString& path : hidden)
-        if (!path.isEmpty()) text.replace(path, chosen);
+    if (!hidden.isEmpty()) text.replace(hidden, chosen);
     if (!text.contains(chosen)) text = QStringLiteral("Could not save the file '%1': %2").arg(chosen, text);
     return RuntimeError(error.Number(), text);
 }
@@ -98,7 +97,6 @@ RuntimeError inTemporaryFolder(const QString& path, const QString& beside, const
 void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
 {
     std::optional<FileReplacement> replacement;
-    QString built;
     try {
         replacement.emplace(path);
         const QString beside = replacement->Create();
@@ -109,7 +107,8 @@ void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
             const TemporaryFolder work;
             if (!work.IsValid())
                 throw inTemporaryFolder(path, beside, work, QStringLiteral("cannot be used: ") + work.Problem());
-            built = work.FilePath(QStringLiteral("save.db"));
+            // Errors there name the file built, in the temporary folder.
+            const QString built = work.FilePath(QStringLiteral("save.db"));
             try {
                 fill(Database::CreateDatabase(built), modem);
             } catch (const RuntimeError& error) {
@@ -121,7 +120,7 @@ void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
         }
         replacement->Commit();
     } catch (const RuntimeError& error) {
-        throw aboutTheChosenFile(error, {replacement ? replacement->Temporary() : QString(), built}, path);
+        throw aboutTheChosenFile(error, replacement ? replacement->Temporary() : QString(), path);
     }
 }
 

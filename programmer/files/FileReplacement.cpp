@@ -27,17 +27,23 @@ bool entryIn(int folder, const QByteArray& name, struct stat& entry)
     return ::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-// Longer paths than the system takes could be written inside the open folder,
+// A longer path than the system takes could be written inside the open folder,
 // but never opened again.
-void checkLengths(const QString& path, int folder)
+void checkPathLength(const QString& path)
 {
-    const qsizetype pathLength = encoded(path).size();
-    if (pathLength >= PATH_MAX)
+    const qsizetype length = encoded(path).size();
+    if (length >= PATH_MAX)
         throw RuntimeError(75, QStringLiteral("Could not save the file '%1': its path is too long (%2 bytes; the "
                                               "system takes paths of at most %3).")
                                    .arg(path)
-                                   .arg(pathLength)
+                                   .arg(length)
                                    .arg(PATH_MAX - 1));
+}
+
+// A name longer than the folder's file system takes would be cut or refused
+// with a message about the folder.
+void checkNameLength(const QString& path, int folder)
+{
     long longest = ::fpathconf(folder, _PC_NAME_MAX);
     if (longest <= 0) longest = NAME_MAX;
     const qsizetype length = encoded(QFileInfo(path).fileName()).size();
@@ -99,13 +105,14 @@ RuntimeError FileReplacement::Error(const QString& path, int error)
 
 FileReplacement::FileReplacement(const QString& path) : path_(path), name_(QFileInfo(path).fileName())
 {
+    checkPathLength(path);
     folder_ = ::open(encoded(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (folder_ < 0) {
         const int error = errno;
         if (error == ENOENT || error == ENOTDIR || error == EACCES) throw DatabaseError::cannotCreate(path);
         throw Error(path, error);
     }
-    checkLengths(path, folder_);
+    checkNameLength(path, folder_);
     // A file the user may not write is not replaced: a rename needs only the
     // folder's permission, so the file's own is asked here. A link has no
     // permission of its own: it is replaced as the folder allows (in a sticky
@@ -129,8 +136,9 @@ QString FileReplacement::Create()
     // another starts with no permission for anyone else.
     const mode_t created = old_ ? 0600 : 0644;
     for (;;) {
-        // Short, so that it fits wherever the chosen name does.
-        const QString name = QStringLiteral(".cfg-") + QString::number(QRandomGenerator::global()->generate(), 16);
+        // Short and always as long, so that the engine reaches it wherever it reaches a path that long.
+        const QString name =
+            QStringLiteral(".cfg-%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
         file_ = ::openat(folder_, encoded(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
                          created);
         if (file_ >= 0) {
