@@ -64,16 +64,13 @@ QString readOnlyUri(const QString& path, bool withWal)
 {
     QUrl uri = QUrl::fromLocalFile(path);
     // Immutable: SQLite takes no lock and opens no side file, so the read leaves
-    // nothing beside the file; right only while no -wal holds changes.
+    // nothing beside the file; right only while no -wal holds changes and no
+    // -journal an unfinished transaction.
     uri.setQuery(withWal ? QStringLiteral("mode=ro") : QStringLiteral("mode=ro&immutable=1"));
     return uri.toString(QUrl::FullyEncoded);
 }
 
 const QString ReadOnlyOptions = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
-
-}  // namespace
-
-namespace {
 
 // A side file that SQLite reads with the database: a regular file (a link is
 // followed, as SQLite does) that holds something.
