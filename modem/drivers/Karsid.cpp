@@ -290,6 +290,13 @@ void Karsid::WritePower(int16_t Value, SerialPort& PortDriver)
     txDriver().WritePower(Value, !PowerTestMode, PortDriver);
 }
 
+QList<QByteArray> Karsid::ReleaseFrames() const
+{
+    QList<QByteArray> frames;
+    for (const QByteArray& command : txDriver().ReleaseCommands()) frames << RadioComm::Frame(command);
+    return frames;
+}
+
 void Karsid::TestPowerMode(bool Enable, SerialPort& PortDriver)
 {
     PowerTestMode = Enable;
