@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -30,9 +31,14 @@ public:
     static int Received();
     // Stops the process as Ctrl+Z does by default; returns once it is continued.
     static void SuspendNow();
+    // Gives Ended each ending signal that came before it was set, once, and
+    // those still waiting in the pipe.
+    void Deliver();
 
 private:
     void readPipe();
 
     QSocketNotifier* notifier_;
+    // Read from the pipe while nobody took them.
+    QList<int> missed_;
 };
