@@ -5,6 +5,7 @@
 #include "AdjPower.h"
 #include "EndSignals.h"
 #include "EndingLog.h"
+#include "EndingTask.h"
 #include "TransmitterGuard.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ void MainForm::RequestQuit(int exitCode)
         // one waits on. The transmitter is released first; a write cut short is
         // told at the next start.
         TransmitterGuard::ReleaseNow();
+        writeFinish().Disarm();
         EndingLog::Write(QStringLiteral("Ended at once by a second signal."));
         endProgram(exitCode);
         return;
