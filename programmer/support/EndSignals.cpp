@@ -23,8 +23,6 @@ struct Saved {
     struct sigaction before {};
 };
 Saved saved[] = {{SIGTERM}, {SIGHUP}, {SIGINT}, {SIGQUIT}, {SIGTSTP}};
-struct sigaction pipeBefore {};
-bool pipeTaken = false;
 
 // Only async-signal-safe calls from here to the end of stopProcess.
 void notify(int signal)
@@ -80,13 +78,6 @@ EndSignals::EndSignals(QObject* parent) : QObject(parent), notifier_(nullptr)
     notifier_ = new QSocketNotifier(pipeRead, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, [this] { readPipe(); });
 
-    // A reader of stdout or stderr that went away makes those writes fail, not
-    // the program end.
-    struct sigaction ignore {};
-    ignore.sa_handler = SIG_IGN;
-    sigemptyset(&ignore.sa_mask);
-    pipeTaken = ::sigaction(SIGPIPE, &ignore, &pipeBefore) == 0;
-
     for (Saved& s : saved) {
         if (::sigaction(s.signal, nullptr, &s.before) != 0 || s.before.sa_handler == SIG_IGN) continue;
         struct sigaction action {};
@@ -104,8 +95,6 @@ EndSignals::~EndSignals()
         if (s.taken) ::sigaction(s.signal, &s.before, nullptr);
         s.taken = false;
     }
-    if (pipeTaken) ::sigaction(SIGPIPE, &pipeBefore, nullptr);
-    pipeTaken = false;
     if (pipeRead < 0) return;
     delete notifier_;
     ::close(pipeRead);
@@ -114,6 +103,8 @@ EndSignals::~EndSignals()
 }
 
 int EndSignals::Received() { return received; }
+
+void EndSignals::IgnoreBrokenPipes() { ::signal(SIGPIPE, SIG_IGN); }
 
 void EndSignals::Deliver()
 {

@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <unistd.h>
 
 #ifndef PROGRAM_PATH
 #error "PROGRAM_PATH must name the program"
@@ -91,6 +92,34 @@ TEST(ProgramEndingUnsaved, OneSignalEndsTheProgramAndTheMessageGoesToStandardErr
     EXPECT_TRUE(errors.contains(QStringLiteral("The settings could not be written to the file '%1'")
                                     .arg(config.filePath(QStringLiteral("ZenvoProgrammer/ZenvoProgrammer.conf")))))
         << errors.toStdString();
+}
+
+// A reader of the program's standard error that has gone (a closed terminal, a
+// harness that died): the messages are lost, the program goes on.
+TEST(ProgramEndingPipe, AStandardErrorNobodyReadsDoesNotEndTheProgram)
+{
+    QTemporaryDir config;
+    int fds[2];
+    ASSERT_EQ(::pipe(fds), 0);
+    ::close(fds[0]);
+    QProcess probe;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config.path());
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), config.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    probe.setProcessEnvironment(environment);
+    const int brokenPipe = fds[1];
+    probe.setChildProcessModifier([brokenPipe] {
+        std::signal(SIGPIPE, SIG_DFL);
+        ::dup2(brokenPipe, STDERR_FILENO);
+    });
+    // Each open of a missing file writes its box to the standard error.
+    const QString missing = config.filePath(QStringLiteral("missing.mdb"));
+    probe.start(QStringLiteral(PROBE_PATH), {QStringLiteral("open"), missing, QStringLiteral("open"), missing});
+    ASSERT_TRUE(probe.waitForFinished(20000));
+    ::close(fds[1]);
+    EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(probe.exitCode(), 0);
 }
 
 }  // namespace
