@@ -139,8 +139,7 @@ TEST(PowerTestDisplayGone, TheTestStopsBeforeTheProgramEnds)
     ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
     ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
     ASSERT_FALSE(run.Device().isEmpty());
-    run.Harness().SetEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    run.Harness().SetEnvironment(QStringLiteral("DISPLAY"), display.Name());
+    display.Serve(run.Harness());
     QElapsedTimer sinceGone;
     const ProgramProbe::Trigger endDisplay{Keyed, [&](qint64) {
                                                sinceGone.start();

@@ -92,8 +92,7 @@ TEST(WriteDisplayGone, TheWriteCompletesBeforeTheProgramEnds)
     ASSERT_FALSE(display.Name().isEmpty()) << "Xvfb did not start";
     ToolProbeRun run(QStringLiteral("lumbrel-fdx"));
     ASSERT_FALSE(run.Device().isEmpty());
-    run.Harness().SetEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    run.Harness().SetEnvironment(QStringLiteral("DISPLAY"), display.Name());
+    display.Serve(run.Harness());
     const ProgramProbe::Trigger endDisplay{QStringLiteral("PTTTime="), [&](qint64) { display.End(); }, 1,
                                            writing(run)};
     ASSERT_TRUE(run.Probe(EditAndWrite + QStringList{"wait", "30"}, QString(), {endDisplay}));
