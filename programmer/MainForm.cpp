@@ -7,6 +7,7 @@
 #include "NumericBox.h"
 #include "OuterSize.h"
 #include "StartModule.h"
+#include "UnfinishedWrites.h"
 #include "ProgramClock.h"
 #include "VellModem.h"
 
@@ -59,6 +60,8 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     controlSeams.prompt = prompt_;
     controlSeams.wait = seams.wait;
     controlSeams.port = seams.port;
+    unfinishedWrites_ = std::make_unique<UnfinishedWrites>();
+    controlSeams.journal = unfinishedWrites_.get();
     VellModem1 = new VellModem(controlSeams, this);
     VellModem1->setObjectName(QStringLiteral("VellModem1"));
     VellModem1->hide();

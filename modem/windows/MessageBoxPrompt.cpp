@@ -1,9 +1,23 @@
 #include "MessageBoxPrompt.h"
 
+#include "EndingLog.h"
+#include "HeldEvents.h"
+
 #include <QMessageBox>
 
 MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
+    if (HeldEvents::Held()) {
+        // Nobody can answer: the box is told, and answered as going on would be,
+        // except a retry that could ask for ever.
+        EndingLog::Write(title + QStringLiteral(": ") + text);
+        switch (buttons) {
+        case MsgButtons::YesNo:
+        case MsgButtons::YesNoCancel: return MsgResult::Yes;
+        case MsgButtons::RetryCancel: return MsgResult::Cancel;
+        default: return MsgResult::OK;
+        }
+    }
     QMessageBox box(parent_);
     box.setWindowTitle(title);
     // Line breaks come as CR, LF or both.
