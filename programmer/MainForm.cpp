@@ -8,6 +8,7 @@
 #include "OuterSize.h"
 #include "StartModule.h"
 #include "ProgramClock.h"
+#include "Twips.h"
 #include "VellModem.h"
 
 #include <QApplication>
@@ -28,9 +29,8 @@
 
 namespace {
 
-// The window's designed outer size: 11910 x 8970 twips at 15 twips a pixel.
-constexpr int OuterWidth = 11910 / 15;
-constexpr int OuterHeight = 8970 / 15;
+// The window's designed outer size.
+constexpr QSize OuterTwips(11910, 8970);
 
 }  // namespace
 
@@ -70,8 +70,10 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(4);
+    // Tight around the frames: on a laptop's screen at the desktop's font every
+    // pixel of height counts.
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(3);
     layout->addWidget(buildBuildFrame());
     auto* ports = new QHBoxLayout;
     ports->setSpacing(6);
@@ -86,7 +88,7 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     AChangeChar->setEnabled(false);
     BChangeChar->setEnabled(false);
     connectHandlers();
-    new OuterSize(this, QSize(OuterWidth, OuterHeight));
+    new OuterSize(this, Twips::ToPixels(OuterTwips));
     listenForEndings();
 }
 

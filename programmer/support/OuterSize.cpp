@@ -2,9 +2,14 @@
 
 #include "FontScale.h"
 
+#include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLayout>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -13,10 +18,30 @@ QSize windowFrame(const QWidget& window)
     return window.isVisible() ? window.frameGeometry().size() - window.geometry().size() : QSize(0, 0);
 }
 
+QRect availableArea(const QWidget& window)
+{
+    const QScreen* screen = window.screen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
 OuterSize::FrameSource& frameSource()
 {
     static OuterSize::FrameSource source = windowFrame;
     return source;
+}
+
+OuterSize::AreaSource& areaSource()
+{
+    static OuterSize::AreaSource source = availableArea;
+    return source;
+}
+
+// Until the window manager has framed the window, room is kept for a title bar:
+// desktops draw it in their own font, about two of its lines high.
+QSize frameForRoom(QSize known)
+{
+    if (!known.isNull()) return known;
+    return QSize(0, 2 * QFontMetrics(QApplication::font()).height());
 }
 
 }  // namespace
@@ -34,20 +59,59 @@ void OuterSize::SetDesigned(QSize designed)
     Apply();
 }
 
-QSize OuterSize::Outer() const { return growth_ == Growth::WithFont ? FontScale::Scaled(designed_) : designed_; }
+void OuterSize::Place(QWidget* control, QRect designed)
+{
+    auto same = [control](const auto& placed) { return placed.first == control; };
+    if (auto it = std::find_if(placed_.begin(), placed_.end(), same); it != placed_.end()) it->second = designed;
+    else placed_.emplace_back(control, designed);
+    control->setGeometry(growth_ == Growth::WithFont ? FontScale::Scaled(designed) : designed);
+}
+
+QSize OuterSize::Fit(QSize wanted, QSize room, QSize need)
+{
+    if (room.isValid()) wanted = wanted.boundedTo(room);
+    return wanted.expandedTo(need).expandedTo(QSize(1, 1));
+}
+
+QSize OuterSize::client() const
+{
+    const QSize frame = frameSource()(*window_);
+    const QLayout* layout = window_->layout();
+    QSize wanted = designed_;
+    if (growth_ == Growth::WithFont) {
+        // Texts widen with the font. Rows that a layout stacks take only the height
+        // they need, so a frame's empty space goes before anything is cut.
+        wanted.setWidth(FontScale::Scaled(designed_.width()));
+        if (!layout) wanted.setHeight(FontScale::Scaled(designed_.height()));
+    }
+    wanted -= frame;
+    // A window of placed controls cannot give up any of its room; a laid-out one
+    // needs at least its layout's minimum, however wide the font.
+    const QSize need = layout ? layout->totalMinimumSize() : wanted;
+    const QRect area = areaSource()(*window_);
+    const QSize room = area.isEmpty() ? QSize() : area.size() - frameForRoom(frame);
+    return Fit(wanted, room, need);
+}
+
+QSize OuterSize::Outer() const
+{
+    if (designed_.isEmpty()) return window_->frameGeometry().size();
+    return client() + frameSource()(*window_);
+}
 
 void OuterSize::Apply()
 {
+    for (const auto& [control, designed] : placed_)
+        if (control) control->setGeometry(growth_ == Growth::WithFont ? FontScale::Scaled(designed) : designed);
     if (designed_.isEmpty()) return;
-    QSize client = Outer() - frameSource()(*window_);
-    // A font wider than the scale foresaw still leaves every control its room.
-    if (const QLayout* layout = window_->layout()) client = client.expandedTo(layout->totalMinimumSize());
-    client = client.expandedTo(QSize(1, 1));
-    if (window_->size() != client || window_->minimumSize() != client || window_->maximumSize() != client)
-        window_->setFixedSize(client);
+    const QSize size = client();
+    if (window_->size() != size || window_->minimumSize() != size || window_->maximumSize() != size)
+        window_->setFixedSize(size);
 }
 
 void OuterSize::SetFrameSource(FrameSource source) { frameSource() = source ? std::move(source) : windowFrame; }
+
+void OuterSize::SetAreaSource(AreaSource source) { areaSource() = source ? std::move(source) : availableArea; }
 
 bool OuterSize::eventFilter(QObject* watched, QEvent* event)
 {
