@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -82,13 +83,19 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     ports->addWidget(buildRadioColumn(), 8);
     layout->addLayout(ports, 1);
     layout->addWidget(buildModemRow());
-    setCentralWidget(central);
+    // Scrolls only on a screen too small for the window at its font.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("CentralScroll"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 
     // The Custom buttons follow their options, none of which is chosen yet.
     AChangeChar->setEnabled(false);
     BChangeChar->setEnabled(false);
     connectHandlers();
-    new OuterSize(this, Twips::ToPixels(OuterTwips));
+    (new OuterSize(this, Twips::ToPixels(OuterTwips)))->ScrollWhereTooSmall(scroller);
     listenForEndings();
 }
 

@@ -84,9 +84,10 @@ void FreqTrim::SetDisplay()
     outerWidth_ = 2 * BarLeft + barWidth;
 
     outer_->Place(TrimBar, Twips::ToPixels(QRectF(BarLeft, BarTop, barWidth, BarHeight)));
-    outer_->Place(TrimLabel, Twips::ToPixels(QRectF(outerWidth_ / 2.0 - LabelWidth / 2.0, LabelTop, LabelWidth, LabelHeight)));
+    const double middle = outerWidth_ / 2.0;
+    outer_->Place(TrimLabel, Twips::ToPixels(QRectF(middle - LabelWidth / 2.0, LabelTop, LabelWidth, LabelHeight)));
     outer_->Place(Label1, Twips::ToPixels(QRectF(BarLeft, NoteTop, barWidth, NoteHeight)));
-    outer_->Place(Finish, Twips::ToPixels(QRectF(outerWidth_ / 2.0 - FinishWidth / 2.0, FinishTop, FinishWidth, FinishHeight)));
+    outer_->Place(Finish, Twips::ToPixels(QRectF(middle - FinishWidth / 2.0, FinishTop, FinishWidth, FinishHeight)));
     // A stored trim outside the range is shown as stored; the slider sits at the
     // nearer end and changes nothing until it is moved.
     showTrim(trim());

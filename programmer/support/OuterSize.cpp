@@ -7,6 +7,7 @@
 #include <QFontMetrics>
 #include <QLayout>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <algorithm>
@@ -88,9 +89,43 @@ QSize OuterSize::client() const
     // A window of placed controls cannot give up any of its room; a laid-out one
     // needs at least its layout's minimum, however wide the font.
     const QSize need = layout ? layout->totalMinimumSize() : wanted;
+    return Fit(wanted, room(), need);
+}
+
+QSize OuterSize::room() const
+{
     const QRect area = areaSource()(*window_);
-    const QSize room = area.isEmpty() ? QSize() : area.size() - frameForRoom(frame);
-    return Fit(wanted, room, need);
+    return area.isEmpty() ? QSize() : area.size() - frameForRoom(frameSource()(*window_));
+}
+
+void OuterSize::ScrollWhereTooSmall(QScrollArea* part)
+{
+    scroller_ = part;
+    Apply();
+}
+
+void OuterSize::fitScroller()
+{
+    if (!scroller_ || !scroller_->widget() || !window_->layout()) return;
+    const QSize whole = scroller_->widget()->minimumSizeHint();
+    // What the window needs with the whole part shown.
+    const QSize set = scroller_->minimumSize(), hint = scroller_->minimumSizeHint();
+    const QSize now(set.width() > 0 ? set.width() : hint.width(), set.height() > 0 ? set.height() : hint.height());
+    const QSize need = window_->layout()->totalMinimumSize() - now + whole;
+    const QSize room = this->room();
+    const QSize excess = room.isValid() ? (need - room).expandedTo(QSize(0, 0)) : QSize(0, 0);
+    QSize part = whole;
+    if (!excess.isNull()) {
+        // What does not fit scrolls; the bar that scrolls it takes room across.
+        const int bar = scroller_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scroller_);
+        part -= excess;
+        if (excess.height() > 0) part.rwidth() += bar;
+        if (excess.width() > 0) part.rheight() += bar;
+        part = part.boundedTo(whole + QSize(bar, bar)).expandedTo(QSize(bar, bar));
+    }
+    if (scroller_->minimumSize() == part) return;
+    scroller_->setMinimumSize(part);
+    window_->layout()->activate();
 }
 
 QSize OuterSize::Outer() const
@@ -104,6 +139,7 @@ void OuterSize::Apply()
     for (const auto& [control, designed] : placed_)
         if (control) control->setGeometry(growth_ == Growth::WithFont ? FontScale::Scaled(designed) : designed);
     if (designed_.isEmpty()) return;
+    fitScroller();
     const QSize size = client();
     if (window_->size() != size || window_->minimumSize() != size || window_->maximumSize() != size)
         window_->setFixedSize(size);

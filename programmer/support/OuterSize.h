@@ -5,6 +5,7 @@
 #include <QSize>
 
 #include <QPointer>
+#include <QScrollArea>
 #include <QWidget>
 
 #include <functional>
@@ -35,6 +36,9 @@ public:
     // Keeps a control of a window without a layout at its designed place (pixels
     // at the designed font), grown as the window grows.
     void Place(QWidget* control, QRect designed);
+    // The part of the window that scrolls where the screen has no room for the
+    // whole window; elsewhere it shows all of its contents.
+    void ScrollWhereTooSmall(QScrollArea* part);
     // The outer size the window is kept at now.
     QSize Outer() const;
     // Fixes the client size from the outer size, the frame and the screen known now.
@@ -53,9 +57,12 @@ protected:
 
 private:
     QSize client() const;
+    QSize room() const;
+    void fitScroller();
 
     QWidget* window_;
     QSize designed_;
     Growth growth_;
     std::vector<std::pair<QPointer<QWidget>, QRect>> placed_;
+    QPointer<QScrollArea> scroller_;
 };

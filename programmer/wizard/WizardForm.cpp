@@ -54,7 +54,8 @@ void setTextColour(QWidget* element, uint32_t value)
     // on a dark theme) the item brings a background it reads on.
     // A button draws its own face; any other element shows the page until it fills itself.
     const bool button = qobject_cast<QPushButton*>(element);
-    const bool own = Contrast::Ratio(colour, palette.color(button ? QPalette::Button : QPalette::Window)) < Contrast::Readable;
+    const QColor page = palette.color(button ? QPalette::Button : QPalette::Window);
+    const bool own = Contrast::Ratio(colour, page) < Contrast::Readable;
     if (own) palette.setColor(button ? QPalette::Button : element->backgroundRole(), Contrast::BackgroundFor(colour));
     element->setPalette(palette);
     element->setAutoFillBackground(own && !button);

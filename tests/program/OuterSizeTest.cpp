@@ -20,7 +20,8 @@ TEST(TwipsTest, ALengthTakesTheNearestPixelAndEdgesThatMeetStillMeet)
     for (const auto& l : lengths) EXPECT_EQ(Twips::ToPixels(l.twips), l.pixels) << l.twips;
 
     // Two neighbours in twips: the right edge of one is the left edge of the other.
-    const QRect left = Twips::ToPixels(QRectF(1510, 900, 1800, 285)), right = Twips::ToPixels(QRectF(3310, 900, 400, 285));
+    const QRect left = Twips::ToPixels(QRectF(1510, 900, 1800, 285));
+    const QRect right = Twips::ToPixels(QRectF(3310, 900, 400, 285));
     EXPECT_EQ(left, QRect(101, 60, 120, 19));
     EXPECT_EQ(left.right() + 1, right.left());
     EXPECT_EQ(Twips::ToPixels(QSize(4800, 2880)), QSize(320, 192));

@@ -20,6 +20,9 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -240,6 +243,57 @@ TEST_P(WindowFontTest, TheWizardsPagesShowEveryText)
             wizard.exec();
         });
     }
+}
+
+// A netbook's screen at a large font has no room even for the window's rows: the
+// window still fits the screen, its frames scroll and every control can be
+// scrolled to.
+class NetbookWindowTest : public ProgramFixture {
+protected:
+    NetbookWindowTest() : saved_(QApplication::font())
+    {
+        QApplication::setFont(QFont(QStringLiteral("Cantarell"), 13));
+        OuterSize::SetFrameSource([](const QWidget& w) { return w.isVisible() ? Frame : QSize(0, 0); });
+        OuterSize::SetAreaSource([](const QWidget&) { return QRect(QPoint(0, 32), Area); });
+    }
+    ~NetbookWindowTest() override
+    {
+        OuterSize::SetAreaSource({});
+        OuterSize::SetFrameSource({});
+        QApplication::setFont(saved_);
+    }
+
+    static constexpr QSize Area{1024, 568};
+
+private:
+    QFont saved_;
+};
+
+TEST_F(NetbookWindowTest, TheMainWindowFitsTheScreenAndItsFramesScroll)
+{
+    Play("lumbrel-fdx");
+    modem.PowerCycle(clock.NowMs());
+    ASSERT_TRUE(Load());
+    form->show();
+    ASSERT_TRUE(ReadModem());
+    QApplication::processEvents();
+    const QSize outer = form->size() + Frame;
+    EXPECT_TRUE(outer.width() <= Area.width() && outer.height() <= Area.height())
+        << outer.width() << "x" << outer.height();
+    auto* area = Find<QScrollArea>(QStringLiteral("CentralScroll"));
+    ASSERT_TRUE(area);
+    EXPECT_GT(area->verticalScrollBar()->maximum(), 0) << "the rows scroll";
+    EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << "the width fits";
+    ExpectReadable(form.get(), Scrolling::Allowed);
+    // The bottom row can be brought into view, and the top one back.
+    for (const char* name : {"Label18", "SupCA", "Label17"}) {
+        SCOPED_TRACE(name);
+        QWidget* control = Find<QWidget>(QString::fromLatin1(name));
+        area->ensureWidgetVisible(control, 0, 0);
+        const QRect shown(control->mapTo(area->viewport(), QPoint(0, 0)), control->size());
+        EXPECT_TRUE(area->viewport()->rect().contains(shown));
+    }
+    EXPECT_TRUE(form->statusBar()->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Fonts, WindowFontTest, ::testing::ValuesIn(Fonts), [](const auto& info) {

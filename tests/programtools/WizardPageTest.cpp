@@ -194,9 +194,10 @@ TEST_F(WizardPageTest, StoredColoursReadOnADarkDesktop)
 
     const QPalette saved = QApplication::palette();
     QPalette dark;
-    for (auto [role, colour] : {std::pair{QPalette::Window, QColor(0x35, 0x35, 0x35)}, {QPalette::Button, QColor(0x35, 0x35, 0x35)},
-                                {QPalette::Base, QColor(0x23, 0x23, 0x23)}, {QPalette::WindowText, QColor(Qt::white)},
-                                {QPalette::ButtonText, QColor(Qt::white)}, {QPalette::Text, QColor(Qt::white)}})
+    const QColor grey(0x35, 0x35, 0x35), white(Qt::white);
+    for (auto [role, colour] : {std::pair{QPalette::Window, grey}, {QPalette::Button, grey},
+                                {QPalette::Base, QColor(0x23, 0x23, 0x23)}, {QPalette::WindowText, white},
+                                {QPalette::ButtonText, white}, {QPalette::Text, white}})
         dark.setColor(role, colour);
     // The desktop's palette reaches the windows by an event, as a theme's does.
     QApplication::setPalette(dark);
