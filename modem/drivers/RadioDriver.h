@@ -8,7 +8,6 @@
 class ModemLinks;
 class RadioSetting;
 class SerialPort;
-class WritePlan;
 
 // What the modem driver calls on the driver of a transmit or receive radio.
 // TXRX and TXorRX are 0 for the transmit side, 1 for the receive side.
