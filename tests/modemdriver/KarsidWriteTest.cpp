@@ -347,6 +347,7 @@ TEST_F(KarsidWriteTest, AThresholdTheCalibrationTakesPastAByteRefusesTheWholeWri
 TEST_F(KarsidWriteTest, EachValueAtItsLimitsIsWrittenOrRefusesTheWholeWrite)
 {
     using Edit = std::function<void(ModemSetting&, bool outside)>;
+    const char* const BuiltIn = "builtin-high";
     auto withPower = [](ModemSetting& s) { s.WriteTxPwr = s.TXRadio.WriteTxPwr = s.RXRadio.WriteTxPwr = true; };
     // The frequency whose divider, at the channel step, is the largest 32-bit
     // number, less or more a quarter of a step.
@@ -359,53 +360,53 @@ TEST_F(KarsidWriteTest, EachValueAtItsLimitsIsWrittenOrRefusesTheWholeWrite)
         int16_t type;
         Edit edit;
     } cases[] = {
-        {"port A SID 1", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PortA.SID1 = out ? 256 : 255; }},
-        {"port B SID 2", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PortB.SID2 = out ? -1 : 0; }},
-        {"port A end of message", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PortA.EOMChar = out ? 256 : 255; }},
-        {"port B character timer", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PortB.CharTimer = out ? -1 : 0; }},
-        {"port A maximum frame", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PortA.MaxFrame = out ? 256 : 255; }},
-        {"slots", "builtin-high", 6, [](ModemSetting& s, bool out) { s.NoOfSlot = out ? 256 : 255; }},
-        {"time per slot", "builtin-high", 6, [](ModemSetting& s, bool out) { s.TimePerSlot = out ? -1 : 0; }},
-        {"PTT time-out word", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? 656 : 655; }},
-        {"PTT time-out below 0", "builtin-high", 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? -1 : 0; }},
-        {"diagnostics SID 1", "builtin-high", 6, [](ModemSetting& s, bool out) { s.DiagSID1 = out ? 256 : 255; }},
-        {"diagnostics SID 2", "builtin-high", 6, [](ModemSetting& s, bool out) { s.DiagSID2 = out ? -1 : 0; }},
-        {"threshold", "builtin-high", 6,
+        {"port A SID 1", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.SID1 = out ? 256 : 255; }},
+        {"port B SID 2", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortB.SID2 = out ? -1 : 0; }},
+        {"port A end of message", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.EOMChar = out ? 256 : 255; }},
+        {"port B character timer", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortB.CharTimer = out ? -1 : 0; }},
+        {"port A maximum frame", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.MaxFrame = out ? 256 : 255; }},
+        {"slots", BuiltIn, 6, [](ModemSetting& s, bool out) { s.NoOfSlot = out ? 256 : 255; }},
+        {"time per slot", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TimePerSlot = out ? -1 : 0; }},
+        {"PTT time-out word", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? 656 : 655; }},
+        {"PTT time-out below 0", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? -1 : 0; }},
+        {"diagnostics SID 1", BuiltIn, 6, [](ModemSetting& s, bool out) { s.DiagSID1 = out ? 256 : 255; }},
+        {"diagnostics SID 2", BuiltIn, 6, [](ModemSetting& s, bool out) { s.DiagSID2 = out ? -1 : 0; }},
+        {"threshold", BuiltIn, 6,
          [&](ModemSetting& s, bool out) {
              withPower(s);
              s.RSSI = out ? -25 : -26;
          }},
-        {"threshold at the floor", "builtin-high", 6,
+        {"threshold at the floor", BuiltIn, 6,
          [&](ModemSetting& s, bool out) {
              withPower(s);
              s.RSSI = out ? -135 : -134;
          }},
-        {"threshold on the modem's calibration", "builtin-high", 6,
+        {"threshold on the modem's calibration", BuiltIn, 6,
          [&](ModemSetting& s, bool out) {
              SetByte(0xF3, 0xFA);
              SetByte(0xFA, Byte(0xFA) | 0x01);
              withPower(s);
              s.RSSI = out ? -58 : -59;
          }},
-        {"lead-in at 9600 baud", "builtin-high", 6, [](ModemSetting& s, bool out) { s.TXRadio.TXDelay = out ? 213 : 212; }},
-        {"lead-in at 9600 baud in characters of nine bits", "builtin-high", 6,
+        {"lead-in at 9600 baud", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXDelay = out ? 213 : 212; }},
+        {"lead-in at 9600 baud in characters of nine bits", BuiltIn, 6,
          [](ModemSetting& s, bool out) {
              s.CAvoid = 6;  // stores 0x10 at 0xF8 before the lead-in is written
              s.TXRadio.TXDelay = out ? 240 : 239;
          }},
-        {"lead-in at 4800 baud", "builtin-high", 6,
+        {"lead-in at 4800 baud", BuiltIn, 6,
          [&](ModemSetting& s, bool out) {
              SetByte(0xF9, 0x00);
              s.TXRadio.TXDelay = out ? 426 : 425;
          }},
         {"lead-in of an external radio", "moskar-fdx", 12,
          [](ModemSetting& s, bool out) { s.TXRadio.TXDelay = out ? 213 : 212; }},
-        {"synthesiser main count", "builtin-high", 6,
+        {"synthesiser main count", BuiltIn, 6,
          [](ModemSetting& s, bool out) { s.TXRadio.TXFreq = (out ? 6553.7 : 6553.5) + 121; }},
-        {"synthesiser below 0", "builtin-high", 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreq = out ? 120.9 : 121; }},
-        {"synthesiser reference word", "builtin-high", 6, [&](ModemSetting&, bool out) { SetWord(0xE2, out ? 0 : 1); }},
-        {"built-in trim above", "builtin-high", 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreqTrim = out ? 128 : 127; }},
-        {"built-in trim below", "builtin-high", 6,
+        {"synthesiser below 0", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreq = out ? 120.9 : 121; }},
+        {"synthesiser reference word", BuiltIn, 6, [&](ModemSetting&, bool out) { SetWord(0xE2, out ? 0 : 1); }},
+        {"built-in trim above", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreqTrim = out ? 128 : 127; }},
+        {"built-in trim below", BuiltIn, 6,
          [](ModemSetting& s, bool out) { s.TXRadio.TXFreqTrim = out ? -129 : -128; }},
         {"power register of the 900 MHz radio", "moskar-fdx", 12,
          [&](ModemSetting& s, bool out) {
