@@ -56,7 +56,7 @@ protected:
     // The commands after the first count that write the location (any location: -1).
     std::vector<std::string> WritesToSince(int address, size_t count) const
     {
-        char prefix[8] = "WN";
+        char prefix[16] = "WN";
         if (address >= 0) std::snprintf(prefix, sizeof prefix, "WN1%02X", address);
         std::vector<std::string> writes;
         for (const std::string& c : CommandsSince(count))
