@@ -246,12 +246,20 @@ int32_t ModemControl::AutoRssi(int16_t& RadioType, double& freq, bool& SelectRad
 
 void ModemControl::TXState(bool& TurnOn)
 {
+    // The test's own stop has run its last step: the guard stands down, also when
+    // the step failed. The user has been told then, and a guard left for later
+    // would send its frames to whatever the port leads to by the time it acts.
+    struct StandDown {
+        ReleaseGuard& guard;
+        bool off;
+        ~StandDown()
+        {
+            if (off) guard.Disarm();
+        }
+    } standDown{releaseGuard_, !TurnOn};
     if (!Working || !ModemDriver) return;
     links_.Comm.SelectTxRadio(DataPort);
     ModemDriver->TXState(TurnOn, DataPort);
-    // The transmitter is off: nothing is left for the guard to do. One that was
-    // not told (a failed stop) stays, and acts when the program ends.
-    if (!TurnOn) releaseGuard_.Disarm();
 }
 
 int32_t ModemControl::WriteTXFreq(double& freq, bool& SelectRadio)
