@@ -1,8 +1,20 @@
 #include "MessageBoxPrompt.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+{
+    return show(text, title, buttons, icon, false);
+}
+
+MsgResult MessageBoxPrompt::ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+{
+    return show(text, title, buttons, icon, true);
+}
+
+MsgResult MessageBoxPrompt::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                                 bool cautious)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(title);
@@ -28,6 +40,13 @@ MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgB
         break;
     case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    // The careful answer is the one that does nothing.
+    if (cautious)
+        for (QMessageBox::StandardButton careful : {QMessageBox::Cancel, QMessageBox::No})
+            if (auto* b = qobject_cast<QPushButton*>(box.button(careful))) {
+                box.setDefaultButton(b);
+                break;
+            }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Yes: return MsgResult::Yes;
