@@ -528,6 +528,8 @@ const char* wayName(PasteWay way)
     return "";
 }
 
+void PrintTo(PasteWay way, std::ostream* os) { *os << wayName(way); }
+
 struct PasteCase {
     const char* name;
     const char* box;
