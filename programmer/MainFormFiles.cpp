@@ -81,7 +81,9 @@ void MainForm::Menu_Save_Click()
 void MainForm::Menu_Open_Click()
 {
     if (MainFormBusy) return;
-    const std::optional<QString> path = fileDialogs().GetOpenFileName({dialogFolder(), dialogFileName_, OpenFilter});
+    // After a Save the name is the path without extension: the file it stands for opens.
+    const std::optional<QString> path =
+        fileDialogs().GetOpenFileName({dialogFolder(), SaveName::ListedFile(dialogFileName_), OpenFilter});
     if (!path) return;
     dialogFileName_ = *path;
     InitDir = QFileInfo(*path).path();

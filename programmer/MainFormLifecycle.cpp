@@ -143,7 +143,9 @@ void MainForm::SetMenu()
         QAction* item = Menu_FileName[i];
         if (RecentFiles[i] != QLatin1String("1")) {
             item->setVisible(true);
-            item->setText(QStringLiteral("&%1. ").arg(i) + QFileInfo(RecentFiles[i]).fileName());
+            // The name as it stands: an "&" in it is no access key.
+            QString name = QFileInfo(RecentFiles[i]).fileName();
+            item->setText(QStringLiteral("&%1. ").arg(i) + name.replace(QLatin1Char('&'), QStringLiteral("&&")));
         } else {
             item->setVisible(false);
         }

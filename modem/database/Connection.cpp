@@ -1,14 +1,16 @@
 #include "Connection.h"
 
 #include "DatabaseError.h"
+#include "TemporaryFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <QUrl>
 #include <atomic>
+#include <cstring>
+#include <sqlite3.h>
 
 namespace {
 
@@ -62,21 +64,46 @@ QString readOnlyUri(const QString& path, bool withWal)
 {
     QUrl uri = QUrl::fromLocalFile(path);
     // Immutable: SQLite takes no lock and opens no side file, so the read leaves
-    // nothing beside the file; right only while no -wal holds changes.
+    // nothing beside the file; right only while no -wal holds changes and no
+    // -journal an unfinished transaction.
     uri.setQuery(withWal ? QStringLiteral("mode=ro") : QStringLiteral("mode=ro&immutable=1"));
     return uri.toString(QUrl::FullyEncoded);
 }
 
 const QString ReadOnlyOptions = QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
 
+// A side file that SQLite reads with the database: a regular file (a link is
+// followed, as SQLite does) that holds something.
+bool holdsData(const QString& side)
+{
+    const QFileInfo info(side);
+    return info.isFile() && info.size() > 0;
+}
+
 }  // namespace
+
+int Connection::EngineLongestPath()
+{
+    static const int longest = [] {
+        // The library is the one the Qt driver loads: both use the system's SQLite.
+        const sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+        return vfs ? vfs->mxPathname - int(std::strlen("-journal")) : 0;
+    }();
+    return longest;
+}
+
+bool Connection::FitsEngine(const QString& path) { return QFile::encodeName(path).size() <= EngineLongestPath(); }
 
 void Connection::openForReading(const QString& path)
 {
     // SQLite finds the side files beside the file a link names.
     const QString real = QFileInfo(path).canonicalFilePath();
-    const bool withWal = QFileInfo(real + QStringLiteral("-wal")).size() > 0;
-    if (QFile::encodeName(real).size() <= EngineLongestPath) {
+    const bool withWal = holdsData(real + QStringLiteral("-wal"));
+    // A writer that stopped in the middle of a transaction left the pages it
+    // changed in the file and the old ones in its -journal: only a reader that may
+    // write rolls them back, so the file is read through a copy that may be.
+    const bool withJournal = holdsData(real + QStringLiteral("-journal"));
+    if (!withJournal && FitsEngine(real)) {
         try {
             // Reading the -wal takes its index, the -shm, which SQLite makes beside
             // the file when there is none.
@@ -88,17 +115,32 @@ void Connection::openForReading(const QString& path)
             if (!withWal) throw;
         }
     }
-    openCopy(real, withWal);
+    QStringList sides;
+    if (withWal) sides << QStringLiteral("-wal");
+    if (withJournal) sides << QStringLiteral("-journal");
+    openCopy(real, sides);
 }
 
-void Connection::openCopy(const QString& real, bool withWal)
+void Connection::openCopy(const QString& real, const QStringList& sides)
 {
-    copy_ = std::make_unique<QTemporaryDir>();
-    const QString copy = copy_->filePath(QStringLiteral("read.db"));
-    if (!copy_->isValid() || !QFile::copy(real, copy) ||
-        (withWal && !QFile::copy(real + QStringLiteral("-wal"), copy + QStringLiteral("-wal"))))
-        throw DatabaseError::cannotOpen(path_);
-    openAt(readOnlyUri(copy, withWal), ReadOnlyOptions, Mode::ReadOnly);
+    copy_ = std::make_unique<TemporaryFolder>();
+    if (!copy_->IsValid())
+        throw RuntimeError(DatabaseError::CannotOpen,
+                           QStringLiteral("The file '%1' is read through a copy in the temporary folder '%2', "
+                                          "which cannot be used: %3.")
+                               .arg(path_, copy_->Location(), copy_->Problem()));
+    const QString copy = copy_->FilePath(QStringLiteral("read.db"));
+    for (const QString& side : QStringList{QString()} + sides) {
+        QFile from(real + side);
+        if (!from.copy(copy + side))
+            throw RuntimeError(DatabaseError::CannotOpen,
+                               QStringLiteral("The file '%1' is read through a copy in the temporary folder '%2', "
+                                              "and the copy failed: %3.")
+                                   .arg(path_, copy_->Location(), from.errorString()));
+    }
+    // The copy is the program's own: SQLite may roll back and index it there.
+    openAt(copy, QString(), Mode::ReadOnly);
+    Execute(QStringLiteral("pragma query_only=1"));
 }
 
 Connection::~Connection()

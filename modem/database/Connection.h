@@ -9,7 +9,7 @@
 
 #include <memory>
 
-class QTemporaryDir;
+class TemporaryFolder;
 
 // One open database file under its own Qt connection name, shared by the database
 // and its record sets so that a record set can tell when its database was closed.
@@ -22,7 +22,9 @@ public:
 
     enum class Mode {
         ReadWrite,  // an existing file
-        ReadOnly,   // an existing file as its writers left it, changes in its -wal included; every change is refused
+        ReadOnly,   // an existing file as its writers left it: changes committed to its -wal
+                    // included, a transaction that a -journal shows unfinished rolled back on a
+                    // private copy; the file is never changed, and every change is refused
         Create,     // a new file; an existing one is never touched
     };
     struct Column {
@@ -48,20 +50,23 @@ public:
 
     void Close();
     bool IsOpen() const { return open_; }
-    // The longest path, links resolved, that SQLite opens in place.
-    static constexpr int EngineLongestPath = 510;
+    // The longest path, links resolved, that SQLite opens in place, as the engine
+    // in use says: a database whose journal's name would not fit is refused.
+    static int EngineLongestPath();
+    // Whether SQLite opens the file at the path (links resolved by the caller) in place.
+    static bool FitsEngine(const QString& path);
     const QString& Path() const { return path_; }
     const QString& Name() const { return name_; }
 
 private:
     void openAt(const QString& name, const QString& options, Mode mode);
     void openForReading(const QString& path);
-    void openCopy(const QString& real, bool withWal);
+    void openCopy(const QString& real, const QStringList& sides);
 
     QString path_;
     QString name_;
     QSqlDatabase db_;
     bool open_ = false;
     // A file read through a copy: where the copy is, kept while it is open.
-    std::unique_ptr<QTemporaryDir> copy_;
+    std::unique_ptr<TemporaryFolder> copy_;
 };

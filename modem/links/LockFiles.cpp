@@ -8,8 +8,10 @@
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 const QString LockFiles::DefaultFolder = QStringLiteral("/var/lock");
 
@@ -35,9 +37,15 @@ void addNamesOf(const QString& device, const QDir& folder, QStringList& paths)
 
 bool running(long pid)
 {
+    // This program writes no locks: one naming it was left by an earlier process
+    // that had the same id.
+    if (pid == long(::getpid())) return false;
     // EPERM: the process exists but belongs to another user.
     return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
 }
+
+// Serial tools write a few bytes; the rest of a larger file is not read.
+constexpr ssize_t LongestLock = 128;
 
 }  // namespace
 
@@ -86,9 +94,27 @@ long LockFiles::OwnerIn(const QByteArray& content)
 
 bool LockFiles::FileHeld(const QString& path)
 {
-    QFile file(path);
-    if (!file.exists()) return false;
-    if (!file.open(QIODevice::ReadOnly)) return true;
-    const long pid = OwnerIn(file.read(128));
+    // Anyone may put a FIFO, a device or a link into a shared lock folder: only a
+    // regular file is opened, never following a link and never waiting, so that no
+    // such entry can stop the program.
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0) return errno != ENOENT && errno != ENOTDIR;
+    if (!S_ISREG(entry.st_mode)) return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return errno != ENOENT && errno != ELOOP;
+    QByteArray content;
+    ssize_t length = 0;
+    // Checked again on the descriptor: the entry may have been swapped meanwhile.
+    struct stat opened {};
+    if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode)) {
+        content.resize(LongestLock);
+        do length = ::read(fd, content.data(), size_t(content.size()));
+        while (length < 0 && errno == EINTR);
+    }
+    ::close(fd);
+    if (length < 0) return true;
+    content.truncate(length);
+    const long pid = OwnerIn(content);
     return pid > 0 && running(pid);
 }

@@ -19,7 +19,9 @@ public:
 
     // The process id in a lock file's content; 0 when it names none.
     static long OwnerIn(const QByteArray& content);
-    // A lock whose owner is gone, or that names no owner, holds nothing. One
-    // that cannot be read is taken as held: its owner cannot be told.
+    // A lock whose owner is gone, that names no owner or that names this very
+    // process holds nothing; nor does anything but a regular file (a FIFO, a
+    // device, a folder, a link), which is never opened in a way that could wait.
+    // A regular file that cannot be read is taken as held: its owner cannot be told.
     static bool FileHeld(const QString& path);
 };

@@ -1,16 +1,17 @@
 #include "ConfigurationFile.h"
 
 #include "ConfigurationFields.h"
+#include "Connection.h"
 #include "DatabaseError.h"
 #include "FieldValue.h"
 #include "FileReplacement.h"
 #include "ModemSetting.h"
 #include "RadioSpec.h"
 #include "RuntimeError.h"
+#include "TemporaryFolder.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cmath>
@@ -32,12 +33,11 @@ QVariant stored(const Field& field, const ModemSetting& modem)
     return value;
 }
 
-// The user never chose the temporary file: every error speaks of the file chosen.
-RuntimeError aboutTheChosenFile(const RuntimeError& error, const QStringList& hidden, const QString& chosen)
+// The user never chose the hidden file beside it: every error speaks of the file chosen.
+RuntimeError aboutTheChosenFile(const RuntimeError& error, const QString& hidden, const QString& chosen)
 {
     QString text = error.Description();
-    for (const QString& path : hidden)
-        if (!path.isEmpty()) text.replace(path, chosen);
+    if (!hidden.isEmpty()) text.replace(hidden, chosen);
     if (!text.contains(chosen)) text = QStringLiteral("Could not save the file '%1': %2").arg(chosen, text);
     return RuntimeError(error.Number(), text);
 }
@@ -60,38 +60,67 @@ RuntimeError notAConfigurationFile(const RuntimeError& error, const QString& pat
     return RuntimeError(error.Number(), text);
 }
 
+// The table of the format with its one row, in a new file; the file is not in use
+// until it is complete and synced, so it needs no journal.
+void fill(Database database, const ModemSetting& modem)
+{
+    database.Execute(QStringLiteral("pragma journal_mode=off"));
+    database.Execute(QStringLiteral("pragma synchronous=off"));
+    TableDef table(ConfigurationFile::TableName);
+    for (const Field& field : ConfigurationFields::InFileOrder())
+        table.AppendField(TableDef::CreateField(field.Name, field.Type));
+    database.AppendTableDef(table);
+    Recordset records = database.OpenRecordset(ConfigurationFile::TableName);
+    records.AddNew();
+    for (const Field& field : ConfigurationFields::InFileOrder()) records.SetField(field.Name, stored(field, modem));
+    records.Update();
+    records.Close();
+    database.Close();
+}
+
+// The engine cannot build the file in its folder, and the temporary folder where
+// it would be built instead is the cause.
+RuntimeError inTemporaryFolder(const QString& path, const QString& beside, const TemporaryFolder& work,
+                               const QString& cause)
+{
+    return RuntimeError(75, QStringLiteral("Could not save the file '%1': its path is too long for the database "
+                                           "engine to build it in its folder (%2 bytes; the engine takes at most "
+                                           "%3), and the temporary folder '%4', where it is built instead, %5.")
+                                .arg(path)
+                                .arg(QFile::encodeName(beside).size())
+                                .arg(Connection::EngineLongestPath())
+                                .arg(work.Location(), cause));
+}
+
 }  // namespace
 
 void ConfigurationFile::Write(const ModemSetting& modem, const QString& path)
 {
-    QString built;
     std::optional<FileReplacement> replacement;
     try {
         replacement.emplace(path);
-        // Built where SQLite can reach it whatever the length of the chosen path.
-        QTemporaryDir work;
-        if (!work.isValid()) throw FileReplacement::Error(path, EIO);
-        built = work.filePath(QStringLiteral("save.db"));
-        {
-            Database database = Database::CreateDatabase(built);
-            // The file is not in use until it is complete and synced, so it needs no journal.
-            database.Execute(QStringLiteral("pragma journal_mode=off"));
-            database.Execute(QStringLiteral("pragma synchronous=off"));
-            TableDef table(TableName);
-            for (const Field& field : ConfigurationFields::InFileOrder())
-                table.AppendField(TableDef::CreateField(field.Name, field.Type));
-            database.AppendTableDef(table);
-            Recordset records = database.OpenRecordset(TableName);
-            records.AddNew();
-            for (const Field& field : ConfigurationFields::InFileOrder())
-                records.SetField(field.Name, stored(field, modem));
-            records.Update();
-            records.Close();
-            database.Close();
+        const QString beside = replacement->Create();
+        if (Connection::FitsEngine(beside)) {
+            fill(Database::OpenDatabase(beside, false), modem);
+        } else {
+            // The engine cannot reach the folder: the file is built where it can and copied.
+            const TemporaryFolder work;
+            if (!work.IsValid())
+                throw inTemporaryFolder(path, beside, work, QStringLiteral("cannot be used: ") + work.Problem());
+            // Errors there name the file built, in the temporary folder.
+            const QString built = work.FilePath(QStringLiteral("save.db"));
+            try {
+                fill(Database::CreateDatabase(built), modem);
+            } catch (const RuntimeError& error) {
+                // A value the format refuses is the configuration's, wherever the file is built.
+                if (error.Number() == DatabaseError::FieldOverflow) throw;
+                throw inTemporaryFolder(path, beside, work, QStringLiteral("failed: ") + error.Description());
+            }
+            replacement->Fill(built);
         }
-        replacement->Replace(built);
+        replacement->Commit();
     } catch (const RuntimeError& error) {
-        throw aboutTheChosenFile(error, {replacement ? replacement->Temporary() : QString(), built}, path);
+        throw aboutTheChosenFile(error, replacement ? replacement->Temporary() : QString(), path);
     }
 }
 

@@ -18,7 +18,8 @@ public:
 
     // Writes the configuration to path: complete under a temporary name in the same
     // folder first, then renamed over path, so that a failed write leaves the file
-    // at path as it was and nothing else behind. What is replaced is the entry at
+    // at path as it was and nothing else behind. It is built there, and only where
+    // the path is too long for SQLite in the system's temporary folder and copied. What is replaced is the entry at
     // path: a link there gives way to the file and the file it names keeps every
     // byte. A file at path that the user may not write is not replaced; one
     // replaced keeps its mode, and its owner and group as far as the user may set
@@ -28,7 +29,8 @@ public:
     static void Write(const ModemSetting& modem, const QString& path);
 
     // Opens the file read-only at the first row of its table, as its writers left
-    // it (committed changes in its -wal included). A path that names no
+    // it (committed changes in its -wal included, a transaction that its -journal
+    // shows unfinished rolled back on a private copy). A path that names no
     // file opens its ".mdb" file when there is one (Save keeps its names without the
     // extension). Raises when the file is missing, is no configuration file or has
     // no row; a file that SQLite cannot read is named as one this program cannot read.

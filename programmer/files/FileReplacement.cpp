@@ -2,7 +2,6 @@
 
 #include "DatabaseError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -23,31 +22,31 @@ const char* const sideSuffixes[] = {"-wal", "-shm", "-journal"};
 
 QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
 
-bool exists(const QString& path)
+bool entryIn(int folder, const QByteArray& name, struct stat& entry)
 {
-    struct stat entry {};
-    return ::lstat(encoded(path).constData(), &entry) == 0;
+    return ::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
-// A short hidden name in the folder that no other save uses: the name chosen may
-// already be as long as a name can be.
-QString temporaryPath(const QString& folder)
+// A longer path than the system takes could be written inside the open folder,
+// but never opened again.
+void checkPathLength(const QString& path)
 {
-    for (;;) {
-        const QString tag = QString::number(QRandomGenerator::global()->generate(), 16);
-        const QString path = QDir(folder).filePath(QStringLiteral(".cfg-") + tag);
-        if (!exists(path)) return path;
-    }
+    const qsizetype length = encoded(path).size();
+    if (length >= PATH_MAX)
+        throw RuntimeError(75, QStringLiteral("Could not save the file '%1': its path is too long (%2 bytes; the "
+                                              "system takes paths of at most %3).")
+                                   .arg(path)
+                                   .arg(length)
+                                   .arg(PATH_MAX - 1));
 }
 
 // A name longer than the folder's file system takes would be cut or refused
 // with a message about the folder.
-void checkNameLength(const QString& path)
+void checkNameLength(const QString& path, int folder)
 {
-    const QFileInfo info(path);
-    long longest = ::pathconf(encoded(info.path()).constData(), _PC_NAME_MAX);
+    long longest = ::fpathconf(folder, _PC_NAME_MAX);
     if (longest <= 0) longest = NAME_MAX;
-    const qsizetype length = encoded(info.fileName()).size();
+    const qsizetype length = encoded(QFileInfo(path).fileName()).size();
     if (length > longest)
         throw RuntimeError(75, QStringLiteral("Could not save the file '%1': its name is too long (%2 bytes; the "
                                               "folder takes names of at most %3).")
@@ -56,50 +55,42 @@ void checkNameLength(const QString& path)
                                    .arg(longest));
 }
 
-// Waits until the folder's new entry is on the disk.
-void syncFolder(const QString& folder, const QString& saved)
-{
-    const int fd = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) throw FileReplacement::Error(saved, errno);
-    const int result = ::fsync(fd);
-    const int error = errno;
-    ::close(fd);
-    if (result != 0) throw FileReplacement::Error(saved, error);
-}
-
 // The old file's side files, moved aside while the new file takes its place: put
 // back when the save fails, so that the old file reads as before; removed once it
 // has succeeded, so that no reader applies them to the new file.
 class SideFiles {
 public:
-    SideFiles(const QString& path, const QString& aside) : path_(path), aside_(aside) {}
+    SideFiles(int folder, const QString& name, const QString& aside) : folder_(folder), name_(name), aside_(aside) {}
     ~SideFiles() { PutBack(); }
 
     void MoveAside(const QString& chosen)
     {
         for (const char* suffix : sideSuffixes) {
-            const QString side = path_ + QLatin1String(suffix);
-            if (!exists(side)) continue;
-            const QString away = aside_ + QLatin1String(suffix);
-            if (std::rename(encoded(side).constData(), encoded(away).constData()) != 0) throw FileReplacement::Error(chosen, errno);
+            const QByteArray side = encoded(name_ + QLatin1String(suffix));
+            struct stat entry {};
+            // A folder is none of the engine's files (it cannot open one) and stays as it is.
+            if (!entryIn(folder_, side, entry) || S_ISDIR(entry.st_mode)) continue;
+            if (::renameat(folder_, side.constData(), folder_, encoded(aside_ + QLatin1String(suffix)).constData()) != 0)
+                throw FileReplacement::Error(chosen, errno);
             moved_.push_back(suffix);
         }
     }
     void PutBack()
     {
         for (const char* suffix : moved_)
-            std::rename(encoded(aside_ + QLatin1String(suffix)).constData(),
-                        encoded(path_ + QLatin1String(suffix)).constData());
+            ::renameat(folder_, encoded(aside_ + QLatin1String(suffix)).constData(), folder_,
+                       encoded(name_ + QLatin1String(suffix)).constData());
         moved_.clear();
     }
     void Remove()
     {
-        for (const char* suffix : moved_) ::unlink(encoded(aside_ + QLatin1String(suffix)).constData());
+        for (const char* suffix : moved_) ::unlinkat(folder_, encoded(aside_ + QLatin1String(suffix)).constData(), 0);
         moved_.clear();
     }
 
 private:
-    QString path_;
+    int folder_;
+    QString name_;
     QString aside_;
     std::vector<const char*> moved_;
 };
@@ -112,75 +103,100 @@ RuntimeError FileReplacement::Error(const QString& path, int error)
                                 .arg(path, QString::fromLocal8Bit(std::strerror(error))));
 }
 
-FileReplacement::FileReplacement(const QString& path) : path_(path)
+FileReplacement::FileReplacement(const QString& path) : path_(path), name_(QFileInfo(path).fileName())
 {
-    checkNameLength(path);
+    checkPathLength(path);
+    folder_ = ::open(encoded(QFileInfo(path).path()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder_ < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR || error == EACCES) throw DatabaseError::cannotCreate(path);
+        throw Error(path, error);
+    }
+    checkNameLength(path, folder_);
     // A file the user may not write is not replaced: a rename needs only the
     // folder's permission, so the file's own is asked here. A link has no
     // permission of its own: it is replaced as the folder allows (in a sticky
     // folder only by its owner).
     struct stat old {};
-    if (::lstat(encoded(path).constData(), &old) != 0 || S_ISLNK(old.st_mode)) return;
-    if (::faccessat(AT_FDCWD, encoded(path).constData(), W_OK, AT_EACCESS) != 0) throw Error(path, errno);
+    if (!entryIn(folder_, encoded(name_), old) || S_ISLNK(old.st_mode)) return;
+    if (::faccessat(folder_, encoded(name_).constData(), W_OK, AT_EACCESS) != 0) throw Error(path, errno);
     old_ = old;
 }
 
 FileReplacement::~FileReplacement()
 {
-    if (!temporary_.isEmpty()) ::unlink(encoded(temporary_).constData());
+    if (file_ >= 0) ::close(file_);
+    if (!hidden_.isEmpty()) ::unlinkat(folder_, encoded(hidden_).constData(), 0);
+    if (folder_ >= 0) ::close(folder_);
 }
 
-void FileReplacement::Replace(const QString& source)
+QString FileReplacement::Create()
 {
-    const QString folder = QFileInfo(path_).path();
-    temporary_ = temporaryPath(folder);
-    copyInto(source);
-    if (old_) keepOwnership();
-
-    SideFiles sides(path_, temporary_);
-    sides.MoveAside(path_);
-    if (std::rename(encoded(temporary_).constData(), encoded(path_).constData()) != 0) throw Error(path_, errno);
-    sides.Remove();
-    temporary_.clear();
-    syncFolder(folder, path_);
+    // A new file gets the mode the user's umask gives it; one that replaces
+    // another starts with no permission for anyone else.
+    const mode_t created = old_ ? 0600 : 0644;
+    for (;;) {
+        // Short and always as long, so that the engine reaches it wherever it reaches a path that long.
+        const QString name =
+            QStringLiteral(".cfg-%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        file_ = ::openat(folder_, encoded(name).constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                         created);
+        if (file_ >= 0) {
+            hidden_ = name;
+            break;
+        }
+        const int error = errno;
+        if (error == EEXIST) continue;
+        if (error == EACCES || error == EROFS) throw DatabaseError::cannotCreate(path_);
+        throw Error(path_, error);
+    }
+    struct stat made {};
+    if (::fstat(file_, &made) != 0) throw Error(path_, errno);
+    mode_ = made.st_mode & 07777;
+    if (old_) {
+        // On the descriptor and before the first byte: the file never shows its
+        // content to more users than the old one did.
+        if (::fchown(file_, old_->st_uid, old_->st_gid) != 0) {
+            // Not allowed to give the file away: the group may still be one of the user's.
+            [[maybe_unused]] const int ignored = ::fchown(file_, uid_t(-1), old_->st_gid);
+        }
+        mode_ = old_->st_mode & 07777;
+    }
+    // Its owner reads and writes it while it is built (the engine opens it by
+    // name); the final mode follows at Commit.
+    if (::fchmod(file_, mode_ | S_IRUSR | S_IWUSR) != 0) throw Error(path_, errno);
+    const QString folder = QFileInfo(QFileInfo(path_).path()).canonicalFilePath();
+    temporary_ = (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + hidden_;
+    return temporary_;
 }
 
-void FileReplacement::copyInto(const QString& source)
+void FileReplacement::Fill(const QString& source)
 {
     QFile built(source);
     if (!built.open(QIODevice::ReadOnly)) throw Error(path_, EIO);
     const QByteArray bytes = built.readAll();
-    // The mode SQLite gives the files it creates.
-    const int fd = ::open(encoded(temporary_).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) {
-        const int error = errno;
-        temporary_.clear();
-        if (error == EACCES || error == ENOENT || error == EROFS || error == ENOTDIR)
-            throw DatabaseError::cannotCreate(path_);
-        throw Error(path_, error);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t written = ::write(file_, bytes.constData() + done, size_t(bytes.size() - done));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) throw Error(path_, written < 0 ? errno : ENOSPC);
+        done += written;
     }
-    try {
-        for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t written = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-            if (written < 0 && errno == EINTR) continue;
-            if (written <= 0) throw Error(path_, written < 0 ? errno : ENOSPC);
-            done += written;
-        }
-        if (::fsync(fd) != 0) throw Error(path_, errno);
-    } catch (...) {
-        ::close(fd);
-        throw;
-    }
-    if (::close(fd) != 0) throw Error(path_, errno);
 }
 
-// Its owner and group where the user may set them, and its mode.
-void FileReplacement::keepOwnership()
+void FileReplacement::Commit()
 {
-    const QByteArray file = encoded(temporary_);
-    if (::chown(file.constData(), old_->st_uid, old_->st_gid) != 0) {
-        // Not allowed to give the file away: the group may still be one of the user's.
-        [[maybe_unused]] const int ignored = ::chown(file.constData(), uid_t(-1), old_->st_gid);
-    }
-    if (::chmod(file.constData(), old_->st_mode & 07777) != 0) throw Error(path_, errno);
+    if (::fchmod(file_, mode_) != 0 || ::fsync(file_) != 0) throw Error(path_, errno);
+    const int closed = ::close(file_);
+    file_ = -1;
+    if (closed != 0) throw Error(path_, errno);
+
+    SideFiles sides(folder_, name_, hidden_);
+    sides.MoveAside(path_);
+    if (::renameat(folder_, encoded(hidden_).constData(), folder_, encoded(name_).constData()) != 0)
+        throw Error(path_, errno);
+    sides.Remove();
+    hidden_.clear();
+    temporary_.clear();
+    // Waits until the folder's new entry is on the disk.
+    if (::fsync(folder_) != 0) throw Error(path_, errno);
 }

@@ -13,32 +13,43 @@
 // nothing else behind. What is replaced is the entry itself: a link there gives
 // way to the new file and the file it names is never touched. The old file's
 // -wal, -shm and -journal go with it, so that no reader applies them to the new
-// file. Errors name the path, as "Could not save the file ...".
+// file; a folder of such a name is no file of the engine's and stays. The folder
+// is held open and every name is taken inside it, so that any path the system
+// takes works, however short the name. Errors name the path, as "Could not save
+// the file ...".
 class FileReplacement {
 public:
-    // Raises when the name is longer than the folder takes, or when the entry is
-    // a file that the user may not write.
+    // Raises when the path or the name is longer than the system or the folder
+    // takes, when the folder cannot be opened, or when the entry is a file that
+    // the user may not write.
     explicit FileReplacement(const QString& path);
-    // A temporary file not yet renamed is removed.
+    // A hidden file not yet renamed is removed.
     ~FileReplacement();
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
 
-    // The bytes of the file at source become the file at the path. A file that
-    // was there passes its mode on, and its owner and group as far as the user may
-    // set them; a new one, or one in place of a link, gets the mode of a new file.
-    void Replace(const QString& source);
+    // Creates the hidden file, empty and private from the start: only its owner
+    // may read it, and it already has the owner and group of the file it
+    // replaces (as far as the user may set them) and that file's mode, or the
+    // mode of a new file, never more. Its path, with the folder's links resolved.
+    QString Create();
+    // The bytes of the file at source become the hidden file's.
+    void Fill(const QString& source);
+    // The hidden file, on the disk, takes the place of the entry at the path.
+    void Commit();
 
-    // The hidden name while the new file is being written; empty before and after.
+    // The hidden file's path as Create gave it; empty before and after.
     const QString& Temporary() const { return temporary_; }
 
     static RuntimeError Error(const QString& path, int error);
 
 private:
-    void copyInto(const QString& source);
-    void keepOwnership();
-
     QString path_;
+    QString name_;
+    int folder_ = -1;
+    int file_ = -1;
+    QString hidden_;
     QString temporary_;
+    mode_t mode_ = 0;
     std::optional<struct stat> old_;
 };

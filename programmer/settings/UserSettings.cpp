@@ -1,6 +1,23 @@
 #include "UserSettings.h"
 
+#include <QFile>
 #include <QSettings>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+namespace {
+
+// QSettings puts a new file in place of the one a link leads to: were that a
+// device or a FIFO, the node itself would be replaced (as root, /dev/null).
+bool regularOrMissing(const QString& path)
+{
+    struct stat target {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0) return errno == ENOENT;
+    return S_ISREG(target.st_mode);
+}
+
+}  // namespace
 
 QString UserSettings::GetSetting(const QString& section, const QString& key, const QString& defaultValue)
 {
@@ -11,6 +28,7 @@ QString UserSettings::GetSetting(const QString& section, const QString& key, con
 bool UserSettings::SaveSetting(const QString& section, const QString& key, const QString& value)
 {
     QSettings settings(QStringLiteral("ZenvoProgrammer"), QStringLiteral("ZenvoProgrammer"));
+    if (!regularOrMissing(settings.fileName())) return false;
     settings.setValue(section + QLatin1Char('/') + key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;

@@ -6,7 +6,8 @@
 namespace UserSettings {
 
 QString GetSetting(const QString& section, const QString& key, const QString& defaultValue);
-// False when the settings file could not be written: the value is then lost at the end.
+// False when the settings file could not be written, or is anything but a regular
+// file (a link to a device, say) and so is never written: the value is then lost at the end.
 bool SaveSetting(const QString& section, const QString& key, const QString& value);
 // The file the settings are kept in.
 QString FileName();

@@ -5,6 +5,8 @@
 #include "ToolProbeRun.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <optional>
@@ -69,6 +71,40 @@ TEST_P(SaveSignalTest, TheSaveCompletesAndLeavesNoFileBeside)
     EXPECT_TRUE(reopened.boxes.isEmpty()) << reopened.boxes.join('\n').toStdString();
     for (const char* name : {"PTTTimeout", "TXRadio.TXFreq", "PortA.CommSpeed", "SerialNo"})
         EXPECT_EQ(reopened.Value(QString::fromLatin1(name)), from.dump.Value(QString::fromLatin1(name))) << name;
+}
+
+TEST(SaveOnASlowDiskTest, TheFileBeingBuiltShowsNoMoreThanTheFileItReplaces)
+{
+    const Sample& from = sample();
+    QTemporaryDir folder;
+    const QString secret = folder.filePath(QStringLiteral("secret.mdb"));
+    ASSERT_TRUE(QFile::copy(from.path, secret));
+    ASSERT_TRUE(QFile::setPermissions(secret, QFile::ReadOwner | QFile::WriteOwner));
+
+    ProgramProbe probe;
+    probe.SetEnvironment(QStringLiteral("LD_PRELOAD"), QStringLiteral(SLOWSYNC_PATH));
+    probe.SetEnvironment(QStringLiteral("SLOW_SYNC_FOLDER"), folder.path());
+    probe.SetEnvironment(QStringLiteral("SLOW_SYNC_MS"), QStringLiteral("1500"));
+    // What the folder holds while the new file goes to the disk: its mode and size.
+    QStringList seen;
+    const ProgramProbe::Trigger look{QStringLiteral("SLOWSYNC"), [&](qint64) {
+                                         const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System;
+                                         for (const QFileInfo& entry : QDir(folder.path()).entryInfoList(all))
+                                             if (entry.fileName().startsWith(QLatin1Char('.')))
+                                                 seen << QStringLiteral("%1 %2").arg(
+                                                     QString::number(int(entry.permissions()), 16),
+                                                     entry.size() > 0 ? "filled" : "empty");
+                                     }};
+    const ProgramProbe::Result result = probe.Run({"open", from.path, "save", secret}, {look});
+    ASSERT_TRUE(result.ended);
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    EXPECT_TRUE(result.boxes.isEmpty()) << result.boxes.join('\n').toStdString();
+    const QString ownerOnly = QString::number(int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
+                                                  QFile::WriteUser), 16);
+    EXPECT_EQ(seen, QStringList{ownerOnly + QStringLiteral(" filled")}) << "the hidden file as the save syncs it";
+    EXPECT_EQ(QFileInfo(secret).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{QStringLiteral("secret.mdb")});
 }
 
 INSTANTIATE_TEST_SUITE_P(EachSignal, SaveSignalTest, ::testing::ValuesIn(EndingSignals), SignalName);

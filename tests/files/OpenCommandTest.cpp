@@ -294,6 +294,39 @@ TEST_F(OpenCommandTest, TheRecentListFollowsSavesAndOpens)
     EXPECT_EQ(form->RecentFile(1), mdb("b"));
 }
 
+TEST_F(OpenCommandTest, AfterASaveTheOpenDialogProposesTheFileSaveWrote)
+{
+    ReadModem();
+    const struct {
+        const char* name;
+        QString chosen;
+        // What the dialogs propose next: Save the path without extension, Open a file that exists.
+        QString proposedToSave;
+        QString proposedToOpen;
+    } cases[] = {
+        {"saved without extension", PathIn(QStringLiteral("saved")), PathIn(QStringLiteral("saved")),
+         PathIn(QStringLiteral("saved.mdb"))},
+        {"saved as .mdb", PathIn(QStringLiteral("site.mdb")), PathIn(QStringLiteral("site")),
+         PathIn(QStringLiteral("site.mdb"))},
+        {"saved under a name cut at its dot", PathIn(QStringLiteral("north.v2.mdb")), PathIn(QStringLiteral("north")),
+         PathIn(QStringLiteral("north.mdb"))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SaveAs(c.chosen);
+        ASSERT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join('|').toStdString();
+        files.Answer(QString());
+        form->Menu_Save_Click();
+        ASSERT_TRUE(files.Shown.last().Save);
+        EXPECT_EQ(files.Shown.last().Asked.FileName, c.proposedToSave);
+        files.Answer(QString());
+        form->Menu_Open_Click();
+        ASSERT_FALSE(files.Shown.last().Save);
+        EXPECT_EQ(files.Shown.last().Asked.FileName, c.proposedToOpen);
+        EXPECT_TRUE(QFileInfo(files.Shown.last().Asked.FileName).isFile());
+    }
+}
+
 TEST_F(OpenCommandTest, AnEntryOfSaveOpensTheFileSaveWroteWhateverElseBearsItsName)
 {
     ReadModem();

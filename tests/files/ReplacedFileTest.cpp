@@ -2,6 +2,8 @@
 // another program left in WAL mode, and the longest names and paths.
 #include "AsNobody.h"
 #include "ConfigurationFile.h"
+#include "Connection.h"
+#include "CrashedWriter.h"
 #include "ModemSetting.h"
 #include "RadioSpec.h"
 #include "RaisedError.h"
@@ -15,6 +17,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -323,4 +328,169 @@ TEST_F(ReplacedFileTest, PathsLongerThanTheDatabaseEngineTakesAreSavedAndOpened)
         EXPECT_EQ(everyFileIn(moved), QStringList{QStringLiteral("site.mdb")});
         EXPECT_EQ(OpenedPtt(moved + QStringLiteral("/site.mdb")), 60);
     }
+}
+
+TEST_F(ReplacedFileTest, EveryPathLengthAroundTheEnginesLimitIsSavedAndOpened)
+{
+    QString folder = dir.path();
+    while (folder.size() < 440) folder += QStringLiteral("/") + QString(40, u'f');
+    ASSERT_TRUE(QDir().mkpath(folder));
+    // Both sides of the engine's limit, for the file and for its hidden name beside it.
+    for (int length = Connection::EngineLongestPath() - 20; length <= Connection::EngineLongestPath() + 12; ++length) {
+        SCOPED_TRACE(length);
+        const QString path =
+            folder + QLatin1Char('/') + QString(length - folder.size() - 5, u'n') + QStringLiteral(".mdb");
+        ASSERT_EQ(QFile::encodeName(path).size(), length);
+        ConfigurationFile::Write(configuration(45), path);
+        ConfigurationFile::Write(configuration(60), path);
+        EXPECT_EQ(OpenedPtt(path), 60);
+        EXPECT_EQ(everyFileIn(folder), QStringList{QFileInfo(path).fileName()});
+        QFile::remove(path);
+    }
+}
+
+TEST_F(ReplacedFileTest, PathsUpToTheLongestTheSystemTakesAreSavedAndOpenedWhateverTheName)
+{
+    for (const int length : {4083, 4090, 4095, 4096}) {
+        SCOPED_TRACE(length);
+        // A name shorter than the hidden one beside it.
+        const QString name = QStringLiteral("a.mdb");
+        QString folder = dir.filePath(QStringLiteral("len%1").arg(length));
+        const int folderLength = length - 1 - int(name.size());
+        while (folder.size() + 201 < folderLength) folder += QLatin1Char('/') + QString(200, u'd');
+        folder += QLatin1Char('/') + QString(folderLength - folder.size() - 1, u'e');
+        ASSERT_TRUE(QDir().mkpath(folder));
+        const QString path = folder + QLatin1Char('/') + name;
+        ASSERT_EQ(QFile::encodeName(path).size(), length);
+
+        const std::optional<RuntimeError> e = RaisedError([&] {
+            ConfigurationFile::Write(configuration(45), path);
+            ConfigurationFile::Write(configuration(60), path);
+        });
+        if (length < PATH_MAX) {
+            EXPECT_FALSE(e) << e->Description().toStdString();
+            EXPECT_EQ(OpenedPtt(path), 60);
+            EXPECT_EQ(everyFileIn(folder), QStringList{name});
+        } else {
+            ASSERT_TRUE(e);
+            EXPECT_EQ(e->Description(), QStringLiteral("Could not save the file '%1': its path is too long (4096 "
+                                                       "bytes; the system takes paths of at most 4095).")
+                                            .arg(path));
+            EXPECT_TRUE(everyFileIn(folder).isEmpty());
+        }
+    }
+}
+
+TEST_F(ReplacedFileTest, AFolderNamedLikeASideFileStaysAsItIs)
+{
+    const QString folder = Folder(QStringLiteral("cfg"));
+    const QString path = folder + QStringLiteral("/site.mdb");
+    ConfigurationFile::Write(configuration(30), path);
+    for (const char* suffix : {"-shm", "-wal", "-journal"}) ASSERT_TRUE(QDir().mkdir(path + QLatin1String(suffix)));
+    ASSERT_TRUE(writeBytes(path + QStringLiteral("-wal/notes"), "mine\n"));
+
+    ConfigurationFile::Write(configuration(60), path);
+
+    EXPECT_EQ(everyFileIn(folder), (QStringList{"site.mdb", "site.mdb-journal", "site.mdb-shm", "site.mdb-wal"}));
+    EXPECT_EQ(contents(path + QStringLiteral("-wal/notes")), QByteArray("mine\n"));
+    EXPECT_EQ(OpenedPtt(path), 60);
+}
+
+TEST_F(ReplacedFileTest, OpenShowsWhatAWriterThatStoppedMidTransactionCommittedAndTouchesNothing)
+{
+    const QString source = Folder(QStringLiteral("source")) + QStringLiteral("/site.mdb");
+    ConfigurationFile::Write(configuration(30), source);
+    for (const bool readOnlyFolder : {false, true}) {
+        SCOPED_TRACE(readOnlyFolder ? "in a folder the user may not write" : "in the user's folder");
+        QTemporaryDir own(dir.filePath(QStringLiteral("caseXXXXXX")));
+        ::chmod(QFile::encodeName(own.path()).constData(), 0755);
+        const QString path = own.filePath(QStringLiteral("site.mdb"));
+        ASSERT_TRUE(CrashedWriter::Leave(source, {QStringLiteral("update ModemSetting set PTTTimeout=66")}, path));
+        const QByteArray file = contents(path);
+        const QByteArray journal = contents(path + QStringLiteral("-journal"));
+        ASSERT_NE(file, contents(source)) << "the uncommitted change is in the file";
+        int read = 0;
+        {
+            std::optional<ReadOnlyFolder> readOnly;
+            if (readOnlyFolder) readOnly.emplace(own.path());
+            read = OpenedPtt(path);
+        }
+        EXPECT_EQ(read, 30);
+        EXPECT_EQ(contents(path), file);
+        EXPECT_EQ(contents(path + QStringLiteral("-journal")), journal);
+        EXPECT_EQ(everyFileIn(own.path()), (QStringList{"site.mdb", "site.mdb-journal"}));
+    }
+}
+
+namespace {
+
+// TMPDIR as the test sets it, restored when the test ends.
+class TemporaryFolderSetting {
+public:
+    explicit TemporaryFolderSetting(const QString& folder)
+        : had_(qEnvironmentVariableIsSet("TMPDIR")), old_(qgetenv("TMPDIR"))
+    {
+        qputenv("TMPDIR", QFile::encodeName(folder));
+    }
+    ~TemporaryFolderSetting()
+    {
+        if (had_) qputenv("TMPDIR", old_);
+        else qunsetenv("TMPDIR");
+    }
+
+private:
+    bool had_;
+    QByteArray old_;
+};
+
+}  // namespace
+
+TEST_F(ReplacedFileTest, OnlyPathsTheEngineCannotReachNeedTheTemporaryFolderAndItsFaultIsNamed)
+{
+    QString deep = dir.path();
+    for (int i = 0; i < 6; ++i) deep += QLatin1Char('/') + QString(100, QLatin1Char('a' + i));
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString far = deep + QStringLiteral("/site.mdb");
+    ConfigurationFile::Write(configuration(45), far);
+    const QString near = Folder(QStringLiteral("cfg")) + QStringLiteral("/site.mdb");
+    const QString aFile = dir.filePath(QStringLiteral("not-a-folder"));
+    ASSERT_TRUE(writeBytes(aFile, "x"));
+
+    const struct {
+        const char* name;
+        QString folder;
+        QString cause;
+    } cases[] = {
+        {"a file", aFile, QString::fromLocal8Bit(std::strerror(ENOTDIR))},
+        {"a folder that does not exist", dir.filePath(QStringLiteral("gone")),
+         QString::fromLocal8Bit(std::strerror(ENOENT))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const TemporaryFolderSetting setting(c.folder);
+        ConfigurationFile::Write(configuration(60), near);
+        EXPECT_EQ(OpenedPtt(near), 60);
+        EXPECT_EQ(everyFileIn(QFileInfo(near).path()), QStringList{QStringLiteral("site.mdb")});
+
+        const std::optional<RuntimeError> saved =
+            RaisedError([&] { ConfigurationFile::Write(configuration(60), far); });
+        ASSERT_TRUE(saved);
+        const QString hidden = QString(13, u'h');
+        EXPECT_EQ(saved->Description(),
+                  QStringLiteral("Could not save the file '%1': its path is too long for the database engine to "
+                                 "build it in its folder (%2 bytes; the engine takes at most %3), and the temporary "
+                                 "folder '%4', where it is built instead, cannot be used: %5.")
+                      .arg(far)
+                      .arg(QFile::encodeName(deep + QLatin1Char('/') + hidden).size())
+                      .arg(Connection::EngineLongestPath())
+                      .arg(c.folder, c.cause));
+        EXPECT_EQ(everyFileIn(deep), QStringList{QStringLiteral("site.mdb")});
+
+        const std::optional<RuntimeError> opened = RaisedError([&] { ConfigurationFile::Open(far); });
+        ASSERT_TRUE(opened);
+        EXPECT_EQ(opened->Description(), QStringLiteral("The file '%1' is read through a copy in the temporary "
+                                                        "folder '%2', which cannot be used: %3.")
+                                             .arg(far, c.folder, c.cause));
+    }
+    EXPECT_EQ(OpenedPtt(far), 45) << "the file stays as it was";
 }

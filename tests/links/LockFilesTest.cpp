@@ -5,10 +5,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <future>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -78,16 +83,19 @@ struct HeldCase {
     bool held;
 };
 
+QByteArray textPid(long pid) { return QByteArray::number(qint64(pid)).rightJustified(10, ' ') + '\n'; }
+
 TEST(LockFilesTest, OnlyALockOfARunningProcessHolds)
 {
-    const QByteArray self = QByteArray::number(qint64(::getpid())).rightJustified(10, ' ') + '\n';
-    const QByteArray gone = QByteArray::number(qint64(GonePid())).rightJustified(10, ' ') + '\n';
+    const long other = OtherRunningPid();
     const HeldCase cases[] = {
         {"no file", QByteArray(), false},
-        {"running, as text", self, true},
-        {"running, binary", binaryPid(int32_t(::getpid())), true},
+        {"running, as text", textPid(other), true},
+        {"running, binary", binaryPid(int32_t(other)), true},
         {"the init process", "1\n", true},
-        {"gone", gone, false},
+        {"gone", textPid(GonePid()), false},
+        {"this very process, as text", textPid(long(::getpid())), false},
+        {"this very process, binary", binaryPid(int32_t(::getpid())), false},
         {"names no process", "locked\n", false},
         {"empty", "", false},
     };
@@ -101,6 +109,48 @@ TEST(LockFilesTest, OnlyALockOfARunningProcessHolds)
         }
         EXPECT_EQ(LockFiles::FileHeld(path), c.held) << c.name;
         EXPECT_EQ(LockFiles::Held("/dev/ttyS0", dir.path()), c.held) << c.name;
+    }
+}
+
+struct EntryCase {
+    const char* name;
+    std::function<bool(const QString& path)> make;
+};
+
+TEST(LockFilesTest, OnlyARegularFileIsReadAndNothingElseEverWaitsOrHolds)
+{
+    QTemporaryDir dir;
+    const QString running = dir.filePath("running");
+    {
+        QFile file(running);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(textPid(OtherRunningPid()));
+    }
+    ASSERT_TRUE(LockFiles::FileHeld(running));
+    const EntryCase cases[] = {
+        {"a FIFO", [](const QString& p) { return ::mkfifo(QFile::encodeName(p).constData(), 0666) == 0; }},
+        {"a folder", [](const QString& p) { return QDir().mkdir(p); }},
+        {"a link to a lock of a running process", [&](const QString& p) { return QFile::link(running, p); }},
+        {"a link to a device", [](const QString& p) { return QFile::link("/dev/zero", p); }},
+        {"a link to a FIFO",
+         [&](const QString& p) {
+             const QString fifo = dir.filePath("fifo");
+             return ::mkfifo(QFile::encodeName(fifo).constData(), 0666) == 0 && QFile::link(fifo, p);
+         }},
+    };
+    for (const EntryCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("LCK..ttyS0");
+        ASSERT_TRUE(c.make(path));
+        auto held = std::async(std::launch::async, [&] { return LockFiles::Held("/dev/ttyS0", folder.path()); });
+        if (held.wait_for(std::chrono::seconds(5)) != std::future_status::ready) {
+            ADD_FAILURE() << "reading the lock waits";
+            // A writer lets a reader blocked in the FIFO's open go.
+            const int fd = ::open(QFile::encodeName(QFileInfo(path).canonicalFilePath()).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        }
+        EXPECT_FALSE(held.get());
     }
 }
 

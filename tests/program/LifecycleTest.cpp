@@ -478,6 +478,12 @@ INSTANTIATE_TEST_SUITE_P(
                    {"/srv/a", "/srv/b", "/srv/c", "/srv/d", "/srv/e"},
                    {"/srv/e", "/srv/d", "/srv/c", "/srv/b"},
                    {"-", "&1. e", "&2. d", "&3. c", "&4. b"}},
+        // "&&" shows one "&": the name stands as it is, with no access key of its own.
+        RecentCase{"AnAmpersandInANameIsShownAsItIs",
+                   {},
+                   {"/srv/a&b", "/srv/R&&D"},
+                   {"/srv/R&&D", "/srv/a&b", "1", "1"},
+                   {"-", "&1. R&&&&D", "&2. a&&b"}},
         RecentCase{"SavedListGainsAPath",
                    {"/srv/a", "/srv/b", "/srv/c", "/srv/d"},
                    {"/srv/x/y.z/new"},

@@ -103,7 +103,7 @@ TEST_P(PortProbeTest, OnlyPortsThatOpenAreOffered)
     case Device::LockFile:
     case Device::StaleLockFile:
         path = AttachTerminal(11);
-        ASSERT_TRUE(WriteLockFile(dir, path, c.device == Device::LockFile ? long(::getpid()) : GonePid()));
+        ASSERT_TRUE(WriteLockFile(dir, path, c.device == Device::LockFile ? OtherRunningPid() : GonePid()));
         break;
     }
     MapPort(11, path);
@@ -171,7 +171,7 @@ TEST_P(ReadOnAHeldPortTest, FailsAsAPortThatDoesNotOpen)
     const HeldTerminal terminal(c.mark);
     ASSERT_TRUE(terminal.IsValid());
     if (c.lockFile) {
-        ASSERT_TRUE(WriteLockFile(locks, terminal.Path(), long(::getpid())));
+        ASSERT_TRUE(WriteLockFile(locks, terminal.Path(), OtherRunningPid()));
     }
     MapPort(2, QStringLiteral("/nonexistent/ttyGone"));
     MapPort(3, terminal.Path());

@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -44,6 +46,26 @@ TEST(OtherProgramsPorts, AStartUpAndAReadLeaveAnotherProgramsTerminalAsItWas)
     EXPECT_EQ(terminal.Now(), before);
     EXPECT_EQ(terminal.ReadLine(), HeldTerminal::TypedLine);
     EXPECT_EQ(HeldTerminal::LineOf(sim.DevicePath()), modemLine);
+}
+
+TEST(OtherProgramsPorts, ALockFolderEntryThatIsNoRegularFileNeitherStopsTheStartNorHoldsThePort)
+{
+    SimProcess sim({QStringLiteral(SIM_PROFILES_DIR "/builtin-high.profile")});
+    ASSERT_FALSE(sim.DevicePath().isEmpty());
+    QTemporaryDir locks;
+    // Anyone may make one in a shared lock folder; opening it would wait for a writer.
+    const QString fifo = locks.filePath(QStringLiteral("LCK..") + QFileInfo(sim.DevicePath()).fileName());
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0666), 0);
+    ProgramProbe probe;
+    probe.SetLockFolder(locks.path());
+    probe.MapPort(1, sim.DevicePath());
+
+    const ProgramProbe::Result run = probe.Run({"read", "show", "StatusBar1(1)"});
+
+    ASSERT_TRUE(run.ended) << "the program waits in the lock folder";
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.boxes, QStringList{});
+    EXPECT_EQ(run.Value(QStringLiteral("StatusBar1(1)")), QLatin1String("Build Type: 6"));
 }
 
 struct HoldCase {

@@ -133,6 +133,8 @@ void PrintTo(const HeldTerminal::State& state, std::ostream* os)
         << state.controlChars.toHex().constData() << std::dec << " waiting " << state.waiting;
 }
 
+long OtherRunningPid() { return long(::getppid()); }
+
 long GonePid()
 {
     const pid_t child = ::fork();

@@ -56,3 +56,6 @@ void PrintTo(const HeldTerminal::State& state, std::ostream* os);
 
 // A process id that no process has: one of a child that has ended and been reaped.
 long GonePid();
+// The id of a process that runs as long as the test does, and is not the test's
+// own (a lock naming the program's own process is stale): the test's parent.
+long OtherRunningPid();

@@ -1,21 +1,8 @@
 #include "WalFile.h"
 
+#include "SqliteExec.h"
+
 #include <QFile>
-#include <gtest/gtest.h>
-#include <sqlite3.h>
-
-namespace {
-
-bool exec(sqlite3* db, const QString& sql)
-{
-    char* message = nullptr;
-    const int result = sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &message);
-    if (result != SQLITE_OK) ADD_FAILURE() << sql.toStdString() << ": " << (message ? message : "?");
-    sqlite3_free(message);
-    return result == SQLITE_OK;
-}
-
-}  // namespace
 
 bool WalFile::Commit(const QString& path, const QStringList& statements, bool keepIndex)
 {
@@ -23,9 +10,9 @@ bool WalFile::Commit(const QString& path, const QStringList& statements, bool ke
     bool done = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
                                 nullptr) == SQLITE_OK;
     done = done && sqlite3_db_config(db, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr) == SQLITE_OK;
-    done = done && exec(db, QStringLiteral("pragma journal_mode=wal")) &&
-           exec(db, QStringLiteral("pragma wal_autocheckpoint=0"));
-    for (const QString& statement : statements) done = done && exec(db, statement);
+    done = done && SqliteExec(db, QStringLiteral("pragma journal_mode=wal")) &&
+           SqliteExec(db, QStringLiteral("pragma wal_autocheckpoint=0"));
+    for (const QString& statement : statements) done = done && SqliteExec(db, statement);
     sqlite3_close(db);
     if (!done) ADD_FAILURE() << "could not leave " << path.toStdString() << " with changes in its -wal";
     if (!keepIndex) QFile::remove(path + QStringLiteral("-shm"));
