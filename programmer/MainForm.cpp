@@ -7,7 +7,9 @@
 #include "NumericBox.h"
 #include "OuterSize.h"
 #include "StartModule.h"
+#include "UnfinishedWrites.h"
 #include "ProgramClock.h"
+#include "Twips.h"
 #include "VellModem.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -28,9 +31,8 @@
 
 namespace {
 
-// The window's designed outer size: 11910 x 8970 twips at 15 twips a pixel.
-constexpr int OuterWidth = 11910 / 15;
-constexpr int OuterHeight = 8970 / 15;
+// The window's designed outer size.
+constexpr QSize OuterTwips(11910, 8970);
 
 }  // namespace
 
@@ -59,6 +61,8 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     controlSeams.prompt = prompt_;
     controlSeams.wait = seams.wait;
     controlSeams.port = seams.port;
+    unfinishedWrites_ = std::make_unique<UnfinishedWrites>();
+    controlSeams.journal = unfinishedWrites_.get();
     VellModem1 = new VellModem(controlSeams, this);
     VellModem1->setObjectName(QStringLiteral("VellModem1"));
     VellModem1->hide();
@@ -70,8 +74,10 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
     auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(6, 4, 6, 4);
-    layout->setSpacing(4);
+    // Tight around the frames: on a laptop's screen at the desktop's font every
+    // pixel of height counts.
+    layout->setContentsMargins(6, 2, 6, 2);
+    layout->setSpacing(3);
     layout->addWidget(buildBuildFrame());
     auto* ports = new QHBoxLayout;
     ports->setSpacing(6);
@@ -80,13 +86,19 @@ MainForm::MainForm(ProgramSeams& seams, QWidget* parent) : QMainWindow(parent), 
     ports->addWidget(buildRadioColumn(), 8);
     layout->addLayout(ports, 1);
     layout->addWidget(buildModemRow());
-    setCentralWidget(central);
+    // Scrolls only on a screen too small for the window at its font.
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("CentralScroll"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(central);
+    setCentralWidget(scroller);
 
     // The Custom buttons follow their options, none of which is chosen yet.
     AChangeChar->setEnabled(false);
     BChangeChar->setEnabled(false);
     connectHandlers();
-    new OuterSize(this, QSize(OuterWidth, OuterHeight));
+    (new OuterSize(this, Twips::ToPixels(OuterTwips)))->ScrollWhereTooSmall(scroller);
     listenForEndings();
 }
 

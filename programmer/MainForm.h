@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <memory>
 
+class EndingTask;
+class UnfinishedWrites;
 class AdjHL;
 class AdjPower;
 class Clock;
@@ -230,6 +232,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
 
@@ -345,4 +348,13 @@ private:
     FreqTrim* freqTrim_ = nullptr;
     AdjHL* adjHL_ = nullptr;
     AdjPower* adjPower_ = nullptr;
+
+    // Writes that never saw the modem check them (MainFormModem.cpp): recorded as
+    // they start, told once a session, at the start and before a Read or Write.
+    void tellUnfinishedWrites();
+    // Finishes the write under way when the program ends under its windows.
+    static EndingTask& writeFinish();
+    std::unique_ptr<UnfinishedWrites> unfinishedWrites_;
+    QStringList toldUnfinished_;
+    bool shown_ = false;
 };

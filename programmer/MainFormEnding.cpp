@@ -4,6 +4,8 @@
 
 #include "AdjPower.h"
 #include "EndSignals.h"
+#include "EndingLog.h"
+#include "EndingTask.h"
 #include "TransmitterGuard.h"
 
 #include <QApplication>
@@ -39,13 +41,23 @@ void MainForm::listenForEndings()
     if (!endSignals) return;
     endSignals->Ended = [this](int signal) { RequestQuit(128 + signal); };
     endSignals->Suspended = [this] { RequestSuspend(); };
-    // One that came while the program was starting.
-    if (const int signal = EndSignals::Received()) RequestQuit(128 + signal);
+    // Those that came while the program was starting.
+    endSignals->Deliver();
 }
 
 void MainForm::RequestQuit(int exitCode)
 {
-    if (quitRequested_ || ended_) return;
+    if (ended_) return;
+    if (quitRequested_) {
+        // Asked again: the user (or the session) will not wait for what the first
+        // one waits on. The transmitter is released first; a write cut short is
+        // told at the next start.
+        TransmitterGuard::ReleaseNow();
+        writeFinish().Disarm();
+        EndingLog::Write(QStringLiteral("Ended at once by a second signal."));
+        endProgram(exitCode);
+        return;
+    }
     quitRequested_ = true;
     quitCode_ = exitCode;
     endingTimer_->start();

@@ -182,7 +182,7 @@ QWidget* MainForm::buildBuildFrame()
 {
     QGroupBox* box = frame(QStringLiteral("BuildFrame"), QStringLiteral("Factory Build Parameters"), this);
     auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(8, 2, 8, 4);
+    grid->setContentsMargins(8, 2, 8, 2);
     grid->setVerticalSpacing(1);
     DXLabel = label(QStringLiteral("DXLabel"), QString(), box);
     DiagLabel = label(QStringLiteral("DiagLabel"), QString(), box);
@@ -302,11 +302,11 @@ QWidget* MainForm::buildRadioColumn()
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(4);
+    layout->setSpacing(3);
 
     TransFrame = frame(QStringLiteral("TransFrame"), QStringLiteral("Transmitter"), column);
     auto* tx = new QGridLayout(TransFrame);
-    tx->setContentsMargins(8, 4, 8, 4);
+    tx->setContentsMargins(8, 2, 8, 2);
     tx->setVerticalSpacing(2);
     Label17 = label(QStringLiteral("Label17"), QStringLiteral("Transmit Frequency"), TransFrame);
     TransFreq = numberBox(QStringLiteral("TransFreq"), TransFrame, 90);
@@ -328,7 +328,7 @@ QWidget* MainForm::buildRadioColumn()
 
     Reciever = frame(QStringLiteral("Reciever"), QStringLiteral("Receiver"), column);
     auto* rx = new QGridLayout(Reciever);
-    rx->setContentsMargins(8, 4, 8, 4);
+    rx->setContentsMargins(8, 2, 8, 2);
     rx->setVerticalSpacing(2);
     Label24 = label(QStringLiteral("Label24"), QStringLiteral("Receive Frequency"), Reciever);
     RXFreq = numberBox(QStringLiteral("RXFreq"), Reciever, 90);
@@ -344,7 +344,7 @@ QWidget* MainForm::buildRadioColumn()
 
     PowerFrame = frame(QStringLiteral("PowerFrame"), QStringLiteral("Power and Receive Signal"), column);
     auto* pw = new QGridLayout(PowerFrame);
-    pw->setContentsMargins(8, 4, 8, 4);
+    pw->setContentsMargins(8, 2, 8, 2);
     pw->setVerticalSpacing(2);
     Label7 = label(QStringLiteral("Label7"), QStringLiteral("Do you wish to overwrite the existing Tx power"), PowerFrame);
     Label10 = label(QStringLiteral("Label10"), QStringLiteral("and Rx mute setting"), PowerFrame);
@@ -393,7 +393,7 @@ QWidget* MainForm::buildModemRow()
 
     Frame22 = frame(QStringLiteral("Frame22"), QStringLiteral("Stream Address Codes"), row);
     auto* sid = new QGridLayout(Frame22);
-    sid->setContentsMargins(8, 4, 8, 4);
+    sid->setContentsMargins(8, 2, 8, 2);
     sid->setVerticalSpacing(2);
     Label27 = label(QStringLiteral("Label27"), QStringLiteral("SID Codes"), Frame22);
     SIDON = named<QRadioButton>(QStringLiteral("SIDON"), QStringLiteral("On"), Frame22);
@@ -408,7 +408,7 @@ QWidget* MainForm::buildModemRow()
 
     Frame20 = frame(QStringLiteral("Frame20"), QStringLiteral("Supervisory Functions"), row);
     auto* sup = new QGridLayout(Frame20);
-    sup->setContentsMargins(8, 4, 8, 4);
+    sup->setContentsMargins(8, 2, 8, 2);
     sup->setVerticalSpacing(1);
     SupOff = named<QRadioButton>(QStringLiteral("SupOff"), QStringLiteral("Off"), Frame20);
     SupEndToEnd = named<QCheckBox>(QStringLiteral("SupEndToEnd"), QStringLiteral("End To End Signalling"), Frame20);
@@ -423,7 +423,7 @@ QWidget* MainForm::buildModemRow()
 
     Frame19 = frame(QStringLiteral("Frame19"), QStringLiteral("PTT Control"), row);
     auto* ptt = new QGridLayout(Frame19);
-    ptt->setContentsMargins(8, 4, 8, 4);
+    ptt->setContentsMargins(8, 2, 8, 2);
     ptt->setVerticalSpacing(2);
     CPTTData = named<QRadioButton>(QStringLiteral("CPTTData"), QStringLiteral("Auto PTT On Data Only"), Frame19);
     CPTTRTS = named<QRadioButton>(QStringLiteral("CPTTRTS"), QStringLiteral("PTT From RTS Signal"), Frame19);

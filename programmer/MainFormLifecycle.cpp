@@ -3,6 +3,7 @@
 
 #include "AboutForm.h"
 #include "DataControl.h"
+#include "EndingLog.h"
 #include "ProbePort.h"
 #include "ModemQueries.h"
 #include "PortMap.h"
@@ -170,6 +171,9 @@ void MainForm::Menu_Quit_Click()
 
 void MainForm::ShowSettingsNotSaved()
 {
+    // Ended from outside, nobody may be there to answer a box (a logout waits on
+    // the program): the message goes to the standard error and the journal.
+    if (quitRequested_) return EndingLog::Write(UserSettings::NotSavedText());
     prompt_->Show(UserSettings::NotSavedText(), QStringLiteral("Error Occured"), MsgButtons::OK, MsgIcon::Critical);
 }
 

@@ -3,10 +3,16 @@
 
 #include "NumericBox.h"
 #include "RuntimeError.h"
+#include "EndingTask.h"
+#include "StartModule.h"
+#include "UnfinishedWrites.h"
 #include "VellModem.h"
 
 #include <QAction>
+#include <QTimer>
 #include <QToolBar>
+
+#include <utility>
 
 template <typename Call>
 bool MainForm::guardControl(Call call)
@@ -79,9 +85,33 @@ void MainForm::ResetAllText()
     RSSI_LostFocus();
 }
 
+EndingTask& MainForm::writeFinish()
+{
+    static EndingTask task;
+    return task;
+}
+
+void MainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (std::exchange(shown_, true)) return;
+    // Told over the window, once it is there.
+    QTimer::singleShot(0, this, [this] { tellUnfinishedWrites(); });
+}
+
+void MainForm::tellUnfinishedWrites()
+{
+    for (const QString& device : UnfinishedWrites::Devices()) {
+        if (toldUnfinished_.contains(device)) continue;
+        toldUnfinished_ << device;
+        MsgBox(UnfinishedWrites::Text(device), MsgButtons::OK, StartModule::ProgramTitle);
+    }
+}
+
 void MainForm::Menu_Read_Click()
 {
     if (MainFormBusy) return;
+    tellUnfinishedWrites();
     setBusy(true);
     bool rejected = true;
     const bool completed = guardControl([&] {
@@ -116,11 +146,21 @@ bool MainForm::Menu_Write_Click()
     if (!VellModem1->Working() || MainFormBusy) return false;
     // A configuration that is not shown is not written.
     if (!commandEnabled("TWRadio")) return false;
+    tellUnfinishedWrites();
     setBusy(true);
     ResetAllText();
     bool written = false;
     // An error escaping the control is a failed write as well.
-    if (!StopWrite) guardControl([&] { written = VellModem1->WriteModemSetting(CurrentModem, FromFile); });
+    const auto write = [this, &written] {
+        guardControl([&] { written = VellModem1->WriteModemSetting(CurrentModem, FromFile); });
+    };
+    if (!StopWrite) {
+        // exit() from inside the write's waits (the display gone) never comes back
+        // to it: the write is made again, whole, before the process goes.
+        writeFinish().Arm(write);
+        write();
+        writeFinish().Disarm();
+    }
     closeControlPort();
     setBusy(false);
     return written;

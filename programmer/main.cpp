@@ -14,6 +14,7 @@
 
 int main(int argc, char** argv)
 {
+    EndSignals::IgnoreBrokenPipes();
     QApplication app(argc, argv);
     // Qt has set the C library's locale from the desktop's; the program's numbers
     // never follow it, and this keeps any C library call from doing so.

@@ -89,7 +89,7 @@ void RadioWrite::WriteRadioRegK(bool highPower, SerialPort& port)
     writeByte(Power, highPower ? byte : (byte | RudvikLowPower), port);
 }
 
-int32_t RadioWrite::WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port)
+QByteArray RadioWrite::BlockACommand(const RadioSpec& spec, int32_t N, bool transmit)
 {
     const int32_t sc = spec.SynthCtl;
     const bool bs = transmit ? spec.TXBs : spec.RXBs;
@@ -100,7 +100,12 @@ int32_t RadioWrite::WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool tran
     command.append(char((N & 0xFF00) / 256));
     command.append(char(N & 0xFF));
     command.append(vb::ByteChar(spec.SynthLockTime));
-    const int32_t status = commands_.SendStatusCommand(port, command);
+    return command;
+}
+
+int32_t RadioWrite::WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port)
+{
+    const int32_t status = commands_.SendStatusCommand(port, BlockACommand(spec, N, transmit));
     radio_.context().clock().Sleep(1000);
     return status;
 }
@@ -132,9 +137,14 @@ int32_t RadioWrite::WriteRadioBlockB(const RadioSpec& spec, int32_t N, bool tran
     return status;
 }
 
-void RadioWrite::WriteRadioBlockC(int selector, int value, SerialPort& port)
+QByteArray RadioWrite::BlockCCommand(int selector, int value)
 {
     QByteArray command;
     command.append(char(Command::SetOutput)).append(vb::ByteChar(selector)).append(vb::ByteChar(value));
-    radio_.SendRadioCommand(command, port);
+    return command;
+}
+
+void RadioWrite::WriteRadioBlockC(int selector, int value, SerialPort& port)
+{
+    radio_.SendRadioCommand(BlockCCommand(selector, value), port);
 }

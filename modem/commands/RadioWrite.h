@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+
 #include <cstdint>
 
 class RadioCommands;
@@ -26,8 +28,10 @@ public:
     static constexpr int32_t MaxTrim = 255;
     void WriteRadioRegK(bool highPower, SerialPort& port);
     int32_t WriteRadioBlockA(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port);
+    static QByteArray BlockACommand(const RadioSpec& spec, int32_t N, bool transmit);
     int32_t WriteRadioBlockB(const RadioSpec& spec, int32_t N, bool transmit, SerialPort& port);
     void WriteRadioBlockC(int selector, int value, SerialPort& port);
+    static QByteArray BlockCCommand(int selector, int value);
 
 private:
     // The two low bytes of a divider, then its high bits into the shared byte.

@@ -249,6 +249,9 @@ void ModemControl::TXState(bool& TurnOn)
     if (!Working || !ModemDriver) return;
     links_.Comm.SelectTxRadio(DataPort);
     ModemDriver->TXState(TurnOn, DataPort);
+    // The transmitter is off: nothing is left for the guard to do. One that was
+    // not told (a failed stop) stays, and acts when the program ends.
+    if (!TurnOn) releaseGuard_.Disarm();
 }
 
 int32_t ModemControl::WriteTXFreq(double& freq, bool& SelectRadio)
@@ -277,5 +280,12 @@ void ModemControl::TestPowerMode(bool& Enable)
     if (Enable) context_.BeginOperation();
     links_.Comm.OpenModemPort(DataPort);
     // Without a driver there is no radio to put into the test.
-    if (ModemDriver) ModemDriver->TestPowerMode(Enable, DataPort);
+    if (!ModemDriver) return;
+    ModemDriver->TestPowerMode(Enable, DataPort);
+    // From here the power writes may key the transmitter, on the radio link the
+    // port is on now.
+    if (Enable && DataPort.Descriptor() >= 0) {
+        const QList<QByteArray> frames = ModemDriver->ReleaseFrames();
+        if (!frames.isEmpty()) releaseGuard_.Arm(DataPort.Descriptor(), frames);
+    }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ModemLinks.h"
+#include "ReleaseGuard.h"
 
 #include <QString>
 #include <cstdint>
@@ -60,4 +61,6 @@ private:
     WaitView& wait_;
     ModemLinks links_;
     std::unique_ptr<Karsid> ModemDriver;
+    // Un-keys the transmitter however this process ends while the test has it keyed.
+    ReleaseGuard releaseGuard_;
 };

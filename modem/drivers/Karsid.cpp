@@ -10,8 +10,10 @@
 #include "ProgressView.h"
 #include "RadioSpec.h"
 #include "Rudvik.h"
+#include "SerialPort.h"
 #include "RuntimeError.h"
 #include "ValidationRules.h"
+#include "WriteJournal.h"
 
 Karsid::Karsid(ModemLinks& links) : links_(links) {}
 
@@ -205,6 +207,9 @@ bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
     txDriver().CheckWriteValues(ModemSet.TXRadio, 0);
     rxDriver().CheckWriteValues(ModemSet.RXRadio, 1);
     comm.OpenModemPort(Comm);
+    // From the first location on, the modem holds part of this configuration until
+    // it has checked the whole.
+    if (context.Journal) context.Journal->Begin(Comm.DeviceName());
     writer.WriteModemPortSetting(ModemSet.PortA, true, Comm);
     setProgress(15);
     writer.WritePortBEnabled(ModemSet.PortBEnabled, Comm);
@@ -245,6 +250,7 @@ bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
         return false;
     }
     commands.CheckModemCrc(Comm);
+    if (context.Journal) context.Journal->End(Comm.DeviceName());
     // The values are in, but the modem does not take them as a whole: the user has to write again.
     const bool checked = comm.ModemErrorCode == ModemComm::NoError;
     comm.CloseModemPort(Comm);
@@ -288,6 +294,13 @@ void Karsid::WritePower(int16_t Value, SerialPort& PortDriver)
     // During a power test the port stays on the radio link: the modem is not asked.
     if (!PowerTestMode && links_.Commands.ReadOptionFAbit1(PortDriver)) links_.Comm.SelectTxRadio(PortDriver);
     txDriver().WritePower(Value, !PowerTestMode, PortDriver);
+}
+
+QList<QByteArray> Karsid::ReleaseFrames() const
+{
+    QList<QByteArray> frames;
+    for (const QByteArray& command : txDriver().ReleaseCommands()) frames << RadioComm::Frame(command);
+    return frames;
 }
 
 void Karsid::TestPowerMode(bool Enable, SerialPort& PortDriver)

@@ -31,6 +31,9 @@ public:
     int16_t ReadModemSetting(SerialPort& Comm, ModemSetting& ModemSet);
     void WritePower(int16_t Value, SerialPort& PortDriver);
     void TestPowerMode(bool Enable, SerialPort& PortDriver);
+    // The frames, as they go on the radio link, that un-key the transmit radio at
+    // the end of a power test; none when the test does not key it.
+    QList<QByteArray> ReleaseFrames() const;
 
     RadioDriver* TXRadio() const { return TXRadioDriver.get(); }
     RadioDriver* RXRadio() const { return RXRadioDriver.get(); }

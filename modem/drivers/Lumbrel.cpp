@@ -67,7 +67,7 @@ bool Lumbrel::WriteRXFreq(double freq, SerialPort& PortDriver)
     return false;
 }
 
-bool Lumbrel::TXState(bool TurnOn, SerialPort& PortDriver)
+QByteArray Lumbrel::txStateCommand(bool TurnOn) const
 {
     const int32_t sc = RadSpec.SynthCtl;
     QByteArray command;
@@ -76,6 +76,12 @@ bool Lumbrel::TXState(bool TurnOn, SerialPort& PortDriver)
     command.append(char((TurnOn ? 0 : 2) | (RadSpec.TXBs ? 8 : 0) | ((sc / 2) & 0x7A)));
     command.append(char(0x08));
     command.append(char(vb::CByte(RadSpec.SynthLockTime)));
+    return command;
+}
+
+bool Lumbrel::TXState(bool TurnOn, SerialPort& PortDriver)
+{
+    const QByteArray command = txStateCommand(TurnOn);
     links_.Radio.OpenRadioPort(PortDriver);
     const bool on = links_.RadioCmds.SendStatusCommand(PortDriver, command) != 0;
     links_.Comm.OpenModemPort(PortDriver);
@@ -86,3 +92,5 @@ void Lumbrel::WritePower(int16_t Value, bool OpenPort, SerialPort& PortDriver)
 {
     sendPower(Value, OpenPort, PortDriver, clampedByte);
 }
+
+QList<QByteArray> Lumbrel::ReleaseCommands() const { return {powerCommand(0, clampedByte), txStateCommand(false)}; }

@@ -12,8 +12,10 @@ public:
     bool TXState(bool TurnOn, SerialPort& PortDriver) override;
     bool WriteRXFreq(double freq, SerialPort& PortDriver) override;
     void WritePower(int16_t Value, bool OpenPort, SerialPort& PortDriver) override;
+    QList<QByteArray> ReleaseCommands() const override;
 
 protected:
+    QByteArray txStateCommand(bool TurnOn) const;
     double readDivider(Side side, SerialPort& port) override;
     void writeDividers(int32_t N, Side side, SerialPort& port) override;
 };

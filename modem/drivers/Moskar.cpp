@@ -62,15 +62,25 @@ bool Moskar::WriteRXFreq(double freq, SerialPort& PortDriver)
     return false;
 }
 
+int32_t Moskar::midBandDivider() const
+{
+    // The receive synthesiser is loaded with the divider of the middle of the band
+    // as it is, without the FirstIF offset.
+    return vb::CLng((RadSpec.MaxRXFreq + RadSpec.MinRXFreq) * 1000000 / RadSpec.PhaseFreq / 2);
+}
+
 bool Moskar::TXState(bool, SerialPort& PortDriver)
 {
-    // TurnOn is not used: the receive synthesiser is loaded with the divider of the
-    // middle of the band as it is, without the FirstIF offset.
-    const int32_t N = vb::CLng((RadSpec.MaxRXFreq + RadSpec.MinRXFreq) * 1000000 / RadSpec.PhaseFreq / 2);
-    return loadSynth(&RadioWrite::WriteRadioBlockA, N, false, PortDriver) == 0;
+    // TurnOn is not used.
+    return loadSynth(&RadioWrite::WriteRadioBlockA, midBandDivider(), false, PortDriver) == 0;
 }
 
 void Moskar::WritePower(int16_t Value, bool OpenPort, SerialPort& PortDriver)
 {
     sendPower(Value, OpenPort, PortDriver, roundedByte);
+}
+
+QList<QByteArray> Moskar::ReleaseCommands() const
+{
+    return {powerCommand(0, roundedByte), RadioWrite::BlockACommand(RadSpec, midBandDivider(), false)};
 }

@@ -2,6 +2,9 @@
 
 #include "RadioSpec.h"
 
+#include <QByteArray>
+#include <QList>
+
 #include <cstdint>
 
 class ModemLinks;
@@ -34,6 +37,10 @@ public:
     virtual bool TXState(bool TurnOn, SerialPort& PortDriver) = 0;
     virtual void WritePower(int16_t Value, bool OpenPort, SerialPort& PortDriver) = 0;
     virtual void TestPowerMode(bool Enable, SerialPort& PortDriver) = 0;
+    // The radio commands that the end of a power test sends on the radio link to
+    // un-key the transmitter (its power 0, then its transmitter off); none for a
+    // radio that the test does not key.
+    virtual QList<QByteArray> ReleaseCommands() const { return {}; }
 
     const RadioSpec& Spec() const { return RadSpec; }
 

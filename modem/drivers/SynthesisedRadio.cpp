@@ -44,8 +44,13 @@ int32_t SynthesisedRadio::loadSynth(SynthLoad load, int32_t N, bool transmit, Se
 void SynthesisedRadio::sendPower(int16_t Value, bool OpenPort, SerialPort& port, int (*toByte)(double setting))
 {
     if (OpenPort) links_.Radio.OpenRadioPort(port);
-    links_.RadioWriter.WriteRadioBlockC(RadioMap::SetOutputPower, toByte(powerSetting(Value)), port);
+    links_.Radio.SendRadioCommand(powerCommand(Value, toByte), port);
     if (OpenPort) links_.Comm.OpenModemPort(port);
+}
+
+QByteArray SynthesisedRadio::powerCommand(int16_t Value, int (*toByte)(double setting)) const
+{
+    return RadioWrite::BlockCCommand(RadioMap::SetOutputPower, toByte(powerSetting(Value)));
 }
 
 void SynthesisedRadio::TestPowerMode(bool Enable, SerialPort& PortDriver)

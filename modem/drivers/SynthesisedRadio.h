@@ -77,6 +77,8 @@ protected:
     int32_t loadSynth(SynthLoad load, int32_t N, bool transmit, SerialPort& port);
     // Sets the transmitter power at once through the set-output command.
     void sendPower(int16_t Value, bool OpenPort, SerialPort& port, int (*toByte)(double setting));
+    // The set-output command that sendPower sends.
+    QByteArray powerCommand(int16_t Value, int (*toByte)(double setting)) const;
 
     // True (after reopening the modem link and telling the user) when the last
     // radio-link step left an error code.

@@ -132,6 +132,9 @@ void DevicePort::close()
         }
     ::tcsetattr(fd_, TCSANOW, &before_);
     ::ioctl(fd_, TIOCNXCL);
+    // A copy of the descriptor held elsewhere (the power test's guard) would
+    // keep the lock, and with it this program's next open, out.
+    ::flock(fd_, LOCK_UN);
     ::close(fd_);
     fd_ = -1;
     received_.clear();

@@ -38,6 +38,7 @@ public:
     // The explicit device, else the one CommPort stands for.
     QString DeviceName() const override;
 
+    int Descriptor() const override { return fd_; }
     bool PortOpen() const override { return fd_ >= 0; }
     void setPortOpen(bool open) override;
 

@@ -92,10 +92,15 @@ QByteArray RadioComm::UnstuffRadioFrame(const QByteArray& bytes)
     return out;
 }
 
+QByteArray RadioComm::Frame(const QByteArray& command)
+{
+    return char(Esc) + StuffRadioFrame(AppendRadioChecksum(command)) + char(Cr);
+}
+
 QByteArray RadioComm::SendRadioCommand(const QByteArray& command, SerialPort& port)
 {
     port.setOutBufferCount(0);
-    const QByteArray frame = char(Esc) + StuffRadioFrame(AppendRadioChecksum(command)) + char(Cr);
+    const QByteArray frame = Frame(command);
     for (char c : frame) {
         const uint8_t b = uint8_t(c);
         const uint8_t echo = WriteRadioChar(b, port);

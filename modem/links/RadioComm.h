@@ -22,6 +22,8 @@ public:
     static QByteArray AppendRadioChecksum(const QByteArray& bytes);
     static QByteArray StuffRadioFrame(const QByteArray& bytes);
     static QByteArray UnstuffRadioFrame(const QByteArray& bytes);
+    // The command as it goes on the line: ESC, the stuffed command and checksum, CR.
+    static QByteArray Frame(const QByteArray& command);
     QByteArray SendRadioCommand(const QByteArray& command, SerialPort& port);
     uint8_t ReadRadioChar(SerialPort& port);
     uint8_t WriteRadioChar(uint8_t byte, SerialPort& port);

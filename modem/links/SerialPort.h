@@ -28,6 +28,8 @@ public:
 
     // The device the port stands for, as messages name it; empty when none is known.
     virtual QString DeviceName() const { return {}; }
+    // The open device's file descriptor; -1 for a port that is not a device.
+    virtual int Descriptor() const { return -1; }
 
     virtual bool PortOpen() const = 0;
     virtual void setPortOpen(bool open) = 0;

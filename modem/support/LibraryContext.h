@@ -7,6 +7,7 @@
 
 class Clock;
 class ProgressView;
+class WriteJournal;
 
 // What the whole library shares: the seams to the world and the library-wide texts.
 class LibraryContext {
@@ -45,6 +46,8 @@ public:
     QString CompanyName = QStringLiteral("Orvane Sypheral");
     QString ContactName = QStringLiteral("Orvane Sypheral");
     QString DatabasePath;
+    // Told when a write starts changing a modem and when it has been checked; none: not told.
+    WriteJournal* Journal = nullptr;
 
 private:
     Clock& clock_;

@@ -1,5 +1,8 @@
 #include "MessageBoxPrompt.h"
 
+#include "EndingLog.h"
+#include "HeldEvents.h"
+
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -16,6 +19,19 @@ MsgResult MessageBoxPrompt::ShowCautious(const QString& text, const QString& tit
 MsgResult MessageBoxPrompt::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
                                  bool cautious)
 {
+    if (HeldEvents::Held()) {
+        // Nobody can answer: the box is told, and answered as going on would be,
+        // except a retry that could ask for ever and a choice that must be made on
+        // purpose.
+        EndingLog::Write(title + QStringLiteral(": ") + text);
+        switch (buttons) {
+        case MsgButtons::YesNo: return cautious ? MsgResult::No : MsgResult::Yes;
+        case MsgButtons::YesNoCancel: return cautious ? MsgResult::Cancel : MsgResult::Yes;
+        case MsgButtons::OKCancel: return cautious ? MsgResult::Cancel : MsgResult::OK;
+        case MsgButtons::RetryCancel: return MsgResult::Cancel;
+        default: return MsgResult::OK;
+        }
+    }
     QMessageBox box(parent_);
     box.setWindowTitle(title);
     // Line breaks come as CR, LF or both.

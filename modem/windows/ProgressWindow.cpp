@@ -1,5 +1,7 @@
 #include "ProgressWindow.h"
 
+#include "HeldEvents.h"
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
@@ -27,7 +29,11 @@ ProgressWindow::ProgressWindow(QWidget* parent) : QWidget(parent, Qt::Dialog), b
 }
 
 void ProgressWindow::SetCaption(const QString& caption) { setWindowTitle(caption); }
-void ProgressWindow::Show() { QWidget::show(); }
+// Once the display may be gone, the window is neither shown nor painted.
+void ProgressWindow::Show()
+{
+    if (!HeldEvents::Held()) QWidget::show();
+}
 void ProgressWindow::Hide() { QWidget::hide(); }
 void ProgressWindow::SetValue(int percent) { bar_->setValue(qBound(0, percent, 100)); }
 int ProgressWindow::Value() const { return bar_->value(); }
@@ -36,6 +42,7 @@ void ProgressWindow::Repaint()
 {
     // The window is modeless and nothing else turns the event loop while a
     // modem operation runs, so paint it now.
+    if (HeldEvents::Held()) return;
     QWidget::repaint();
     QCoreApplication::sendPostedEvents(this);
 }

@@ -29,6 +29,7 @@ struct VellModem::Parts {
         }
         port = given.port ? given.port : &ownPort;
         context = std::make_unique<LibraryContext>(*clock, *prompt, *progress);
+        context->Journal = given.journal;
         wait = given.wait;
         if (!wait) {
             ownWait = std::make_unique<WaitScreen>(context->ProgramTitle, face);

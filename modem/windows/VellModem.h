@@ -17,6 +17,7 @@ class Prompt;
 class ProgressView;
 class SerialPort;
 class WaitView;
+class WriteJournal;
 
 class VellModem : public QWidget {
 public:
@@ -28,6 +29,8 @@ public:
         ProgressView* progress = nullptr;
         WaitView* wait = nullptr;
         SerialPort* port = nullptr;
+        // Told when a write starts changing the modem and when it has been checked.
+        WriteJournal* journal = nullptr;
     };
 
     explicit VellModem(QWidget* parent = nullptr);

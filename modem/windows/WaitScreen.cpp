@@ -1,5 +1,6 @@
 #include "WaitScreen.h"
 
+#include "HeldEvents.h"
 #include "SerialPort.h"
 
 #include <QLabel>
@@ -34,6 +35,8 @@ void WaitScreen::Form_Load()
 
 bool WaitScreen::ShowModal(SerialPort& port)
 {
+    // With nobody there to power the modem up, the wait is given up at once.
+    if (HeldEvents::Held()) return true;
     Form_Load();
     Port = &port;
     timer_->start();

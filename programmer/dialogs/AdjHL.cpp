@@ -1,8 +1,8 @@
 #include "AdjHL.h"
 
-#include "FontScale.h"
-
 #include "MainForm.h"
+#include "OuterSize.h"
+#include "Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -33,7 +33,6 @@ AdjHL::AdjHL(MainForm& main) : QDialog(&main), main_(main)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Frame1);
     layout->addWidget(Finish, 0, Qt::AlignHCenter);
-    setFixedSize(FontScale::Scaled(QSize(3600 / 15, 2400 / 15)).expandedTo(layout->totalMinimumSize()));
 
     connect(TransHigh, &QRadioButton::toggled, this, [this](bool on) {
         if (on) TransHigh_Click();
@@ -42,6 +41,7 @@ AdjHL::AdjHL(MainForm& main) : QDialog(&main), main_(main)
         if (on) TransLow_Click();
     });
     connect(Finish, &QPushButton::clicked, this, [this] { hide(); });
+    new OuterSize(this, Twips::ToPixels(QSize(3600, 2400)));
 }
 
 void AdjHL::showEvent(QShowEvent* event)

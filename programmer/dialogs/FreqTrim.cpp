@@ -1,8 +1,8 @@
 #include "FreqTrim.h"
 
-#include "FontScale.h"
 #include "OuterSize.h"
 #include "RadioSetting.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,23 +11,20 @@
 
 namespace {
 
-// The window's layout in twips (15 a pixel), outer sizes.
+// The window's layout in twips, outer sizes; the controls leave room for a
+// desktop's title bar, which is taller than the design's.
 constexpr int BarLeft = 360;
-constexpr int BarTop = 300;
+constexpr int BarTop = 240;
 constexpr int BarHeight = 480;
-constexpr int LabelTop = 900;
+constexpr int LabelTop = 780;
 constexpr int LabelWidth = 1800;
 constexpr int LabelHeight = 285;
-constexpr int NoteTop = 1260;
+constexpr int NoteTop = 1110;
 constexpr int NoteHeight = 480;
-constexpr int FinishTop = 1860;
+constexpr int FinishTop = 1650;
 constexpr int FinishWidth = 1215;
 constexpr int FinishHeight = 375;
 constexpr int WindowHeight = 2760;
-
-// Pixels at the designed font, grown with the font in use.
-constexpr int designedPx(double twips) { return int(twips / 15.0 + 0.5); }
-int px(double twips) { return FontScale::Scaled(designedPx(twips)); }
 
 }  // namespace
 
@@ -55,7 +52,7 @@ FreqTrim::FreqTrim(QWidget* parent) : QDialog(parent)
     Finish->setAutoDefault(false);
     connect(TrimBar, &QSlider::valueChanged, this, [this] { TrimBar_Change(); });
     connect(Finish, &QPushButton::clicked, this, [this] { hide(); });
-    outer_ = new OuterSize(this, QSize(designedPx(2 * BarLeft + 4100), designedPx(WindowHeight)));
+    outer_ = new OuterSize(this, Twips::ToPixels(QSize(2 * BarLeft + 4100, WindowHeight)));
 }
 
 int16_t& FreqTrim::trim() const { return TXRX == 0 ? Setting->TXFreqTrim : Setting->RXFreqTrim; }
@@ -86,16 +83,17 @@ void FreqTrim::SetDisplay()
     TrimBar->setTickInterval(steps > 64 ? 5 : 1);
     outerWidth_ = 2 * BarLeft + barWidth;
 
-    TrimBar->setGeometry(px(BarLeft), px(BarTop), px(barWidth), px(BarHeight));
-    TrimLabel->setGeometry(px(outerWidth_ / 2.0 - LabelWidth / 2.0), px(LabelTop), px(LabelWidth), px(LabelHeight));
-    Label1->setGeometry(px(BarLeft), px(NoteTop), px(barWidth), px(NoteHeight));
-    Finish->setGeometry(px(outerWidth_ / 2.0 - FinishWidth / 2.0), px(FinishTop), px(FinishWidth), px(FinishHeight));
+    outer_->Place(TrimBar, Twips::ToPixels(QRectF(BarLeft, BarTop, barWidth, BarHeight)));
+    const double middle = outerWidth_ / 2.0;
+    outer_->Place(TrimLabel, Twips::ToPixels(QRectF(middle - LabelWidth / 2.0, LabelTop, LabelWidth, LabelHeight)));
+    outer_->Place(Label1, Twips::ToPixels(QRectF(BarLeft, NoteTop, barWidth, NoteHeight)));
+    outer_->Place(Finish, Twips::ToPixels(QRectF(middle - FinishWidth / 2.0, FinishTop, FinishWidth, FinishHeight)));
     // A stored trim outside the range is shown as stored; the slider sits at the
     // nearer end and changes nothing until it is moved.
     showTrim(trim());
     TrimBar->setEnabled(Adjustable);
 
-    outer_->SetDesigned(QSize(designedPx(outerWidth_), designedPx(WindowHeight)));
+    outer_->SetDesigned(Twips::ToPixels(QSize(outerWidth_, WindowHeight)));
     const int width = outer_->Outer().width();
     if (const QScreen* s = screen()) move(s->geometry().left() + s->geometry().width() / 2 - width / 2, y());
 }

@@ -1,9 +1,9 @@
 #include "MasRemSel.h"
 
-#include "FontScale.h"
 #include "MainForm.h"
 #include "OuterSize.h"
 #include "SupSel.h"
+#include "Twips.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -13,40 +13,40 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
-constexpr int Width = 4800 / TwipsPerPixel;
-
-using FontScale::Scaled;
+constexpr int WidthTwips = 4800;
+constexpr int Width = Twips::ToPixels(WidthTwips);
 
 }  // namespace
 
 MasRemSel::MasRemSel(MainForm& mainForm)
     : EditDialog(mainForm, QStringLiteral("MasRemSel"), QStringLiteral("Select Unit Function"))
 {
-    // Placed, not laid out: the short window cuts the note off.
+    outer_ = new OuterSize(this, Twips::ToPixels(QSize(WidthTwips, TallHeight)));
+    // Placed, not laid out: the short window cuts the note off. Both heights
+    // leave room for a desktop's title bar, which is taller than the design's.
     UnitFunc = Frame(QStringLiteral("UnitFunc"), QStringLiteral("Unit Function"), this);
-    UnitFunc->setGeometry(Scaled(QRect(8, 8, 200, 104)));
+    outer_->Place(UnitFunc, QRect(8, 6, 200, 92));
     CAMaster = new QRadioButton(QStringLiteral("Master"), UnitFunc);
     CAMaster->setObjectName(QStringLiteral("CAMaster"));
-    CAMaster->setGeometry(Scaled(QRect(12, 22, 120, 22)));
+    outer_->Place(CAMaster, QRect(12, 20, 120, 20));
     CARemote = new QRadioButton(QStringLiteral("Remote"), UnitFunc);
     CARemote->setObjectName(QStringLiteral("CARemote"));
-    CARemote->setGeometry(Scaled(QRect(12, 46, 120, 22)));
+    outer_->Place(CARemote, QRect(12, 42, 120, 20));
     CAAdvance = Button(QStringLiteral("CAAdvance"), QStringLiteral("Advanced"), UnitFunc);
-    CAAdvance->setGeometry(Scaled(QRect(12, 72, 96, 26)));
+    outer_->Place(CAAdvance, QRect(12, 62, 96, 24));
     auto* unit = new QButtonGroup(this);
     unit->addButton(CAMaster);
     unit->addButton(CARemote);
 
     Finish = Button(QStringLiteral("Finish"), QStringLiteral("Finish"), this);
-    Finish->setGeometry(Scaled(QRect(Width - 104, 84, 88, 28)));
+    outer_->Place(Finish, QRect(Width - 104, 70, 88, 28));
 
     Label1 = new QLabel(QStringLiteral("Note: For half duplex and simplex systems all units should be set as \"Remote\"."),
                         this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
-    Label1->setGeometry(Scaled(QRect(8, 128, Width - 24, 40)));
+    outer_->Place(Label1, QRect(8, 104, Width - 24, 40));
 
     connect(CAMaster, &QRadioButton::toggled, this, [this](bool on) {
         if (on) CAMaster_Click();
@@ -56,10 +56,9 @@ MasRemSel::MasRemSel(MainForm& mainForm)
     });
     connect(CAAdvance, &QPushButton::clicked, this, [this] { CAAdvance_Click(); });
     connect(Finish, &QPushButton::clicked, this, [this] { Finish_Click(); });
-    outer_ = new OuterSize(this, QSize(Width, TallHeight / TwipsPerPixel));
 }
 
-void MasRemSel::setOuterHeight(int twips) { outer_->SetDesigned(QSize(Width, twips / TwipsPerPixel)); }
+void MasRemSel::setOuterHeight(int twips) { outer_->SetDesigned(Twips::ToPixels(QSize(WidthTwips, twips))); }
 
 void MasRemSel::SetDisplay()
 {

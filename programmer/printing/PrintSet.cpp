@@ -4,6 +4,7 @@
 #include "PrintSheet.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPageLayout>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int TwipsPerPixel = 15;
 constexpr int LogoTop = 240;
 constexpr int LogoLeft = 360;
 constexpr int LogoSide = 1080;
@@ -27,10 +27,9 @@ QLabel* logo(const QString& name, int branding, QWidget* parent)
 {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
-    label->setPixmap(BrandArt::Logo(branding, 4 * LogoSide / TwipsPerPixel));
+    label->setPixmap(BrandArt::Logo(branding, Twips::ToPixels(4 * LogoSide)));
     label->setScaledContents(true);
-    label->setGeometry(LogoLeft / TwipsPerPixel, LogoTop / TwipsPerPixel, LogoSide / TwipsPerPixel,
-                       LogoSide / TwipsPerPixel);
+    label->setGeometry(Twips::ToPixels(QRectF(LogoLeft, LogoTop, LogoSide, LogoSide)));
     return label;
 }
 
@@ -41,7 +40,7 @@ PrintSet::PrintSet(QWidget* parent) : QWidget(parent, Qt::Window)
     setObjectName(QStringLiteral("PrintSet"));
     setWindowTitle(QStringLiteral("Print Test"));
     setAttribute(Qt::WA_DontShowOnScreen);
-    setFixedSize((RightEdge + PageOffset) / TwipsPerPixel, 9000 / TwipsPerPixel);
+    setFixedSize(Twips::ToPixels(QSize(RightEdge + PageOffset, 9000)));
     QPalette paper = palette();
     paper.setColor(QPalette::Window, Qt::white);
     paper.setColor(QPalette::WindowText, Qt::black);
@@ -118,7 +117,7 @@ QLabel* PrintSet::place(const QString& name, const QString& text, int top, int l
     font.setBold(bold);
     label->setFont(font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->move(left / TwipsPerPixel, top / TwipsPerPixel);
+    label->move(Twips::ToPixels(left), Twips::ToPixels(top));
     label->adjustSize();
     return label;
 }
@@ -144,7 +143,7 @@ void PrintSet::Fill(const PrintSheet& sheet)
     }
 }
 
-QPoint PrintSet::TwipsPosition(const QWidget* label) { return label->pos() * TwipsPerPixel; }
+QPoint PrintSet::TwipsPosition(const QWidget* label) { return Twips::FromPixels(label->pos()); }
 
 PrintSet::Placement PrintSet::Fit(const QRectF& content, const QRectF& printable)
 {

@@ -5,6 +5,7 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <utility>
 #include <csignal>
 #include <fcntl.h>
 #include <pthread.h>
@@ -103,6 +104,15 @@ EndSignals::~EndSignals()
 
 int EndSignals::Received() { return received; }
 
+void EndSignals::IgnoreBrokenPipes() { ::signal(SIGPIPE, SIG_IGN); }
+
+void EndSignals::Deliver()
+{
+    if (Ended)
+        for (const int signal : std::exchange(missed_, {})) Ended(signal);
+    if (pipeRead >= 0) readPipe();
+}
+
 void EndSignals::SuspendNow() { stopProcess(); }
 
 void EndSignals::readPipe()
@@ -116,6 +126,8 @@ void EndSignals::readPipe()
                 if (Suspended) Suspended();
             } else if (Ended) {
                 Ended(signal);
+            } else {
+                missed_ << signal;
             }
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
@@ -28,11 +29,19 @@ public:
     // The first ending signal received, 0 while none was. Noted by the handler
     // itself, so code that waits without the event loop can look.
     static int Received();
+    // A reader of stdout or stderr that went away makes those writes fail rather
+    // than end the program. Before anything writes to them, Qt's start included.
+    static void IgnoreBrokenPipes();
     // Stops the process as Ctrl+Z does by default; returns once it is continued.
     static void SuspendNow();
+    // Gives Ended each ending signal that came before it was set, once, and
+    // those still waiting in the pipe.
+    void Deliver();
 
 private:
     void readPipe();
 
     QSocketNotifier* notifier_;
+    // Read from the pipe while nobody took them.
+    QList<int> missed_;
 };

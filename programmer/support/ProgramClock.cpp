@@ -1,17 +1,11 @@
 #include "ProgramClock.h"
 
-#include <atomic>
-
-namespace {
-
-std::atomic<bool> held{false};
-
-}  // namespace
+#include "HeldEvents.h"
 
 void ProgramClock::ProcessEvents(int maxMs)
 {
-    if (held) Sleep(maxMs);
+    if (HeldEvents::Held()) Sleep(maxMs);
     else SystemClock::ProcessEvents(maxMs);
 }
 
-void ProgramClock::HoldEvents() { held = true; }
+void ProgramClock::HoldEvents() { HeldEvents::Hold(); }

@@ -1,11 +1,13 @@
 #include "WizardForm.h"
 
+#include "Contrast.h"
 #include "DatabaseError.h"
 #include "ModemSetting.h"
 #include "OuterSize.h"
 #include "Prompt.h"
 #include "RuntimeError.h"
 #include "StartModule.h"
+#include "Twips.h"
 #include "WizardPreset.h"
 
 #include <QApplication>
@@ -21,8 +23,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr double TwipsPerPixel = 15.0;
 
 enum StyleBits { Bold = 1, Italic = 2, Underline = 4, Strikeout = 8, Graphical = 16 };
 
@@ -45,11 +45,20 @@ QColor colourOf(uint32_t value)
 
 void setTextColour(QWidget* element, uint32_t value)
 {
-    QPalette palette = element->palette();
+    // From the page's colours: the element may carry a background of an earlier page.
+    QPalette palette = element->parentWidget()->palette();
     const QColor colour = colourOf(value);
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::ButtonText, colour);
+    // The stored colour stays; where the desktop's page is too close to it (navy
+    // on a dark theme) the item brings a background it reads on.
+    // A button draws its own face; any other element shows the page until it fills itself.
+    const bool button = qobject_cast<QPushButton*>(element);
+    const QColor page = palette.color(button ? QPalette::Button : QPalette::Window);
+    const bool own = Contrast::Ratio(colour, page) < Contrast::Readable;
+    if (own) palette.setColor(button ? QPalette::Button : element->backgroundRole(), Contrast::BackgroundFor(colour));
     element->setPalette(palette);
+    element->setAutoFillBackground(own && !button);
 }
 
 // More of one kind than the page's elements can hold.
@@ -182,7 +191,7 @@ void WizardForm::ShowPage()
     setWindowTitle(page.Title);
     sizeToPage();
 
-    const QSize outer(qRound(page.Width / TwipsPerPixel), qRound(page.Height / TwipsPerPixel));
+    const QSize outer(Twips::ToPixels(page.Width), Twips::ToPixels(page.Height));
     if (const QScreen* s = screen()) {
         const QRect area = s->geometry();
         move(area.left() + std::max(0, (area.width() - outer.width()) / 2),
@@ -206,7 +215,7 @@ void WizardForm::sizeToPage()
 {
     if (pageTwips_.isEmpty()) return;
     // The page's size is the outer one: once the frame is known it comes off the client.
-    outer_->SetDesigned(QSize(qRound(pageTwips_.width() / TwipsPerPixel), qRound(pageTwips_.height() / TwipsPerPixel)));
+    outer_->SetDesigned(QSize(Twips::ToPixels(pageTwips_.width()), Twips::ToPixels(pageTwips_.height())));
     layoutPlaced();
 }
 

@@ -4,6 +4,7 @@
 #include "MasRemSel.h"
 #include "NumericBox.h"
 #include "SupSel.h"
+#include "Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -67,7 +68,7 @@ TEST_F(UnitFunctionTest, TheUnitFunctionShowsTheModeAndTheUnit)
             EXPECT_EQ(unit->CAMaster->isChecked(), !c.remote);
             EXPECT_EQ(unit->CAAdvance->isEnabled(), c.advanced);
             const int twips = c.tall ? MasRemSel::TallHeight : MasRemSel::ShortHeight;
-            EXPECT_EQ(unit->frameGeometry().height(), twips / 15);
+            EXPECT_EQ(unit->frameGeometry().height(), Twips::ToPixels(twips));
             EXPECT_EQ(unit->Label1->isVisible(), c.tall);
         });
         EXPECT_EQ(Current().CAvoid, c.CAvoid);

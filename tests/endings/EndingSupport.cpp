@@ -54,6 +54,12 @@ VirtualDisplay::VirtualDisplay()
 
 VirtualDisplay::~VirtualDisplay() { End(); }
 
+void VirtualDisplay::Serve(ProgramProbe& harness) const
+{
+    harness.SetEnvironment(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    harness.SetEnvironment(QStringLiteral("DISPLAY"), name_);
+}
+
 void VirtualDisplay::End()
 {
     if (server_.state() == QProcess::NotRunning) return;

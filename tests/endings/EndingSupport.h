@@ -48,6 +48,8 @@ public:
     ~VirtualDisplay();
     // ":N"; empty when the server did not start.
     const QString& Name() const { return name_; }
+    // The harness's runs show their windows on this server.
+    void Serve(ProgramProbe& harness) const;
     void End();
 
 private:

@@ -1,4 +1,5 @@
 #include "KarsidFixture.h"
+#include "RadioComm.h"
 
 #include <cmath>
 #include <functional>
@@ -110,6 +111,40 @@ TEST_F(KarsidForwardTest, ThePowerTestKeepsTheExternalRadioSelectedAndOpen)
     EXPECT_EQ(port.Opens(), opensAfter + 2);
     EXPECT_EQ(port.Settings(), "9600,N,8,1");
     EXPECT_TRUE(prompt.Boxes().isEmpty()) << Dump();
+}
+
+// The frames that the transmitter guard sends are the ones the test's own stop
+// sends on the radio link, in the same order; a radio the test does not key has none.
+TEST_F(KarsidForwardTest, TheReleaseFramesAreTheStopsOwn)
+{
+    const struct {
+        const char* profile;
+        int16_t type;
+        int frames;
+    } cases[] = {{"lumbrel-fdx", 35, 2}, {"moskar-fdx", 12, 2}, {"default", 6, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.profile);
+        UseProfile(c.profile);
+        Create(c.type, c.type);
+        driver.TestPowerMode(true, port);
+        driver.WritePower(500, port);
+        const qsizetype keyed = port.Sent().size();
+        driver.TestPowerMode(false, port);
+        driver.WritePower(0, port);
+        driver.TXState(false, port);
+        const QByteArray stop = port.Sent().mid(keyed);
+
+        const QList<QByteArray> frames = driver.ReleaseFrames();
+        ASSERT_EQ(frames.size(), c.frames);
+        qsizetype at = 0;
+        for (const QByteArray& frame : frames) {
+            EXPECT_EQ(frame.front(), char(RadioComm::Esc));
+            EXPECT_EQ(frame.back(), char(RadioComm::Cr));
+            at = stop.indexOf(frame, at);
+            ASSERT_GE(at, 0) << frame.toHex(' ').toStdString() << " not in " << stop.toHex(' ').toStdString();
+            at += frame.size();
+        }
+    }
 }
 
 TEST_F(KarsidForwardTest, CallsWithoutDriversFailToTheCaller)

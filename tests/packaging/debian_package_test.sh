@@ -45,7 +45,7 @@ depends_on() { grep -qx "$1" <<<"$depends"; }
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 folder=$root/usr/$program_dir
-for elf in "$folder/HalvexProgrammer" "$folder/libModem.so"; do
+for elf in "$folder/HalvexProgrammer" "$folder/libModem.so" "$folder/halvex-txguard"; do
     ldd "$elf" >"$work/resolved"
     for needed in $(readelf -d "$elf" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'); do
         [ "$needed" = libModem.so ] && continue

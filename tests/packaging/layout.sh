@@ -11,6 +11,7 @@ expected_layout()
     {
         echo bin/HalvexProgrammer
         echo "$program_dir/HalvexProgrammer"
+        echo "$program_dir/halvex-txguard"
         echo "$program_dir/libModem.so"
         echo "$program_dir/Modem.mdb"
         if [ -n "$wizard_art" ]; then

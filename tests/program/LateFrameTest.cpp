@@ -6,6 +6,7 @@
 #include "FreqTrim.h"
 #include "MasRemSel.h"
 #include "OuterSize.h"
+#include "Twips.h"
 #include "WhileModal.h"
 #include "WizardForm.h"
 
@@ -54,7 +55,7 @@ TEST_F(LateFrameTest, TheFixedWindowsTakeTheFrameOffTheirClientOnceItIsKnown)
     form->show();
     ASSERT_TRUE(ReadModem());
     form->CurrentModem.CAvoid = 6;
-    ExpectOuterSize([&] { form->MasRemSelForm().ShowModal(); }, "MasRemSel", QSize(4800 / 15, 2100 / 15));
+    ExpectOuterSize([&] { form->MasRemSelForm().ShowModal(); }, "MasRemSel", Twips::ToPixels(QSize(4800, 2100)));
     form->CurrentModem.TXRadio.MinTCT = -16, form->CurrentModem.TXRadio.MaxTCT = 15;
     ExpectOuterSize([&] { form->TXFreqAdjust_Click(); }, "FreqTrim", QSize(321, 184));
     ExpectOuterSize([&] { form->Menu_Wizard_Click(); }, "WizardForm", QSize(480, 360));

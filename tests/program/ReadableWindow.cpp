@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
@@ -167,7 +168,7 @@ void expectInside(const QWidget* parent, const std::vector<QWidget*>& children)
                 << describe(children[j], children[j]->geometry());
 }
 
-void walk(QWidget* parent)
+void walk(QWidget* parent, Scrolling scrolling)
 {
     std::vector<QWidget*> children;
     for (QWidget* child : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -179,15 +180,23 @@ void walk(QWidget* parent)
         else if (auto* text = qobject_cast<QPlainTextEdit*>(child); text && text->isReadOnly()) {
             EXPECT_EQ(text->verticalScrollBar()->maximum(), 0) << nameOf(text) << ": its text needs scrolling";
         }
+        // A part of the window that scrolls holds controls of the window.
+        if (auto* area = qobject_cast<QScrollArea*>(child); area && area->widget()) {
+            if (scrolling == Scrolling::None) {
+                EXPECT_EQ(area->verticalScrollBar()->maximum(), 0) << nameOf(area) << ": scrolls up and down";
+                EXPECT_EQ(area->horizontalScrollBar()->maximum(), 0) << nameOf(area) << ": scrolls sideways";
+            }
+            walk(area->widget(), scrolling);
+        }
         // The parts of a composite control are its own business.
-        if (!qobject_cast<QAbstractScrollArea*>(child) && !qobject_cast<QLineEdit*>(child)) walk(child);
+        else if (!qobject_cast<QAbstractScrollArea*>(child) && !qobject_cast<QLineEdit*>(child)) walk(child, scrolling);
     }
     expectInside(parent, children);
 }
 
 }  // namespace
 
-void ExpectReadable(QWidget* window)
+void ExpectReadable(QWidget* window, Scrolling scrolling)
 {
     ASSERT_TRUE(window->isVisible()) << nameOf(window);
     if (const QLayout* layout = window->layout()) {
@@ -196,5 +205,5 @@ void ExpectReadable(QWidget* window)
             << nameOf(window) << " squashed below its layout's " << layout->totalMinimumSize().width() << "x"
             << layout->totalMinimumSize().height();
     }
-    walk(window);
+    walk(window, scrolling);
 }

@@ -5,6 +5,7 @@
 #include "QtPrinting.h"
 #include "FreqTrim.h"
 #include "RadioSetting.h"
+#include "Twips.h"
 #include "ToolFixture.h"
 
 #include <QApplication>
@@ -14,8 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-int px(double twips) { return qRound(twips / 15.0); }
 
 // Moves the slider as a drag does: pressed, moved, let go.
 void drag(QSlider* slider, int position)
@@ -76,9 +75,9 @@ TEST_F(FreqTrimTest, TheSliderTakesTheRadiosRangeWidthAndGain)
         EXPECT_EQ(trim.TrimBar->minimum(), c.min);
         EXPECT_EQ(trim.TrimBar->maximum(), c.max);
         EXPECT_EQ(trim.TrimBar->value(), c.value);
-        EXPECT_EQ(trim.TrimBar->width(), px(c.widthTwips));
+        EXPECT_EQ(trim.TrimBar->width(), Twips::ToPixels(c.widthTwips));
         EXPECT_EQ(trim.TrimLabel->text(), c.text);
-        EXPECT_EQ(trim.frameGeometry().width(), px(2 * 360 + c.widthTwips)) << "equal margins both sides";
+        EXPECT_EQ(trim.frameGeometry().width(), Twips::ToPixels(2 * 360 + c.widthTwips)) << "equal margins both sides";
         EXPECT_NEAR(centre(trim.TrimLabel), trim.width() / 2, 2);
         EXPECT_NEAR(centre(trim.Finish), trim.width() / 2, 2);
         EXPECT_TRUE(trim.TrimBar->isEnabled());

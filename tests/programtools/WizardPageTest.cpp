@@ -2,6 +2,7 @@
 // type, where and how each kind of item is placed, the diagnostics-only items,
 // the limit of ten elements of a kind, and the pictures.
 #include "QtPrinting.h"
+#include "Contrast.h"
 #include "ModemSetting.h"
 #include "ScriptedPrompt.h"
 #include "ShownAsText.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QToolButton>
@@ -159,6 +161,66 @@ TEST_F(WizardPageTest, TheGraphicalCheckBoxAndTheSystemTextColour)
     EXPECT_TRUE(wizard.CheckBoxGraph->font().bold()) << "FontStyle 17: graphical and bold";
     EXPECT_EQ(wizard.CheckBoxGraph->text(), "Pressed in");
     EXPECT_EQ(wizard.CheckBoxGraph->geometry(), Scaled(450, 1500, 1800, 450, QSizeF(4500, 3000)));
+}
+
+// The colour most of an element is drawn in on its page: its background.
+QColor groundOf(QWidget* w)
+{
+    const QImage image = w->parentWidget()->grab(w->geometry()).toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) ++counts[image.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(most)) most = it.key();
+    return QColor::fromRgb(most);
+}
+
+// A dark desktop: a navy heading of the database keeps its colour and reads on a
+// background of its own; texts in the desktop's colours and pages of a light
+// desktop stay as they are.
+TEST_F(WizardPageTest, StoredColoursReadOnADarkDesktop)
+{
+    db.Page(3, QStringLiteral("Third"), 4500, 6000);
+    using Item = WizardDb::Item;
+    Item heading{.PageId = 3, .ItemId = 1, .TypeOfItem = 2, .Title = QStringLiteral("How will this modem be used?")};
+    heading.Left = 240, heading.Top = 240, heading.Width = 5040, heading.Height = 660;
+    heading.FontSize = 12, heading.FontStyle = 1, heading.ForeColor = 0x800000;
+    Item plain{.PageId = 3, .ItemId = 2, .TypeOfItem = 2, .Title = QStringLiteral("In the desktop's colour")};
+    plain.Left = 240, plain.Top = 1200, plain.Width = 5040, plain.Height = 300, plain.ForeColor = 0;
+    Item check{.PageId = 3, .ItemId = 3, .TypeOfItem = 3, .Title = QStringLiteral("A navy check box")};
+    check.Left = 240, check.Top = 1800, check.Width = 3000, check.Height = 300, check.ForeColor = 0x800000;
+    for (const Item& i : {heading, plain, check}) db.AddItem(i);
+
+    const QPalette saved = QApplication::palette();
+    QPalette dark;
+    const QColor grey(0x35, 0x35, 0x35), white(Qt::white);
+    for (auto [role, colour] : {std::pair{QPalette::Window, grey}, {QPalette::Button, grey},
+                                {QPalette::Base, QColor(0x23, 0x23, 0x23)}, {QPalette::WindowText, white},
+                                {QPalette::ButtonText, white}, {QPalette::Text, white}})
+        dark.setColor(role, colour);
+    // The desktop's palette reaches the windows by an event, as a theme's does.
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+    Open(3);
+    ASSERT_FALSE(wizard.Failed());
+    const QColor navy(0x00, 0x00, 0x80);
+    EXPECT_LT(Contrast::Ratio(navy, dark.color(QPalette::Window)), 1.5) << "unreadable on the page itself";
+    for (QWidget* item : {static_cast<QWidget*>(wizard.LabelArray[0]), static_cast<QWidget*>(wizard.CheckBoxText)}) {
+        SCOPED_TRACE(item->objectName().toStdString());
+        EXPECT_EQ(Text(item), navy) << "the database's colour";
+        EXPECT_GE(Contrast::Ratio(navy, groundOf(item)), Contrast::Readable);
+    }
+    QLabel* inDesktopColour = wizard.LabelArray[1];
+    EXPECT_EQ(Text(inDesktopColour), QColor(Qt::white));
+    EXPECT_EQ(groundOf(inDesktopColour), dark.color(QPalette::Window)) << "no background of its own";
+
+    QApplication::setPalette(saved);
+    QApplication::processEvents();
+    wizard.hide();
+    Open(3);
+    EXPECT_EQ(Text(wizard.LabelArray[0]), navy);
+    EXPECT_EQ(groundOf(wizard.LabelArray[0]), wizard.palette().color(QPalette::Window)) << "a light page as it is";
 }
 
 // Tab walks the page as it reads: a check box above the buttons comes before

@@ -1,5 +1,6 @@
 // The message boxes of the library and of the program show their texts as the
 // characters they are: a file name or a modem's reply may look like markup.
+#include "HeldEvents.h"
 #include "MessageBoxPrompt.h"
 #include "ShownAsText.h"
 #include "WhileModal.h"
@@ -44,5 +45,27 @@ TEST(MessageBoxPromptTest, MarkupInAMessageIsShownAsItsCharacters)
             });
         EXPECT_TRUE(seen);
         EXPECT_EQ(answer, MsgResult::OK);
+    }
+}
+
+// Once the program ends under its windows, nobody can answer a box: it opens no
+// window, and each kind is answered as going on would be, a retry never.
+TEST(MessageBoxPromptTest, HeldEventsAnswerWithoutAWindow)
+{
+    HeldEvents::Hold();
+    const struct {
+        MsgButtons buttons;
+        MsgResult answer;
+    } cases[] = {{MsgButtons::OK, MsgResult::OK},           {MsgButtons::OKCancel, MsgResult::OK},
+                 {MsgButtons::YesNo, MsgResult::Yes},       {MsgButtons::YesNoCancel, MsgResult::Yes},
+                 {MsgButtons::RetryCancel, MsgResult::Cancel}};
+    MessageBoxPrompt prompt;
+    for (const auto& c : cases) {
+        bool windowShown = false;
+        MsgResult answer = MsgResult::No;
+        WhileModal([&] { answer = prompt.Show(QStringLiteral("text"), QStringLiteral("title"), c.buttons, MsgIcon::None); },
+                   [&](QWidget*) { windowShown = true; });
+        EXPECT_FALSE(windowShown);
+        EXPECT_EQ(answer, c.answer);
     }
 }

@@ -123,6 +123,8 @@ ProgramProbe::Result ProgramProbe::Run(const QStringList& steps, const std::vect
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config_.path());
+    // The record of unfinished writes stays with the runs of this harness.
+    environment.insert(QStringLiteral("XDG_STATE_HOME"), config_.path() + QStringLiteral("/state"));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(environment_);
     process.setProcessEnvironment(environment);

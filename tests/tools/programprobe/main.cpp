@@ -18,6 +18,7 @@
 
 int main(int argc, char** argv)
 {
+    EndSignals::IgnoreBrokenPipes();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
