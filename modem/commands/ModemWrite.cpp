@@ -4,8 +4,10 @@
 #include "ModemComm.h"
 #include "ModemCommands.h"
 #include "ModemMap.h"
+#include "LibraryContext.h"
 #include "ModemSetting.h"
 #include "PortSetting.h"
+#include "ProgressView.h"
 #include "RuntimeError.h"
 #include "VbNumbers.h"
 
@@ -13,11 +15,44 @@ using namespace ModemMap;
 
 ModemWrite::ModemWrite(ModemCommands& commands) : commands_(commands), comm_(commands.comm()) {}
 
-void ModemWrite::WriteLocation(int address, const QString& data, SerialPort& Comm)
+ModemWrite::Planning::Planning(ModemWrite& writer, WritePlan& plan) : writer_(writer), outer_(writer.plan_)
+{
+    writer.plan_ = &plan;
+}
+
+ModemWrite::Planning::~Planning() { writer_.plan_ = outer_; }
+
+void ModemWrite::send(int address, const QString& data, SerialPort& Comm)
 {
     comm_.ModemErrorCode = ModemComm::NoError;
     comm_.WriteModemParameter(address, data, Comm);
     comm_.CheckModemError();
+}
+
+void ModemWrite::WriteLocation(int address, const QString& data, SerialPort& Comm)
+{
+    if (plan_)
+        plan_->Write(address, data);
+    else
+        send(address, data, Comm);
+}
+
+int32_t ModemWrite::read(int address, int bytes, SerialPort& Comm)
+{
+    return plan_ ? plan_->Read(address, bytes, Comm) : commands_.ReadLocation(address, bytes, Comm);
+}
+
+void ModemWrite::Send(const WritePlan::Steps& steps, SerialPort& Comm)
+{
+    ProgressView& progress = comm_.context().progress();
+    for (const WritePlan::Step& step : steps) {
+        if (step.Address != WritePlan::NoLocation) {
+            send(step.Address, step.Data, Comm);
+            continue;
+        }
+        progress.SetValue(step.Added ? progress.Value() + step.Percent : step.Percent);
+        progress.Repaint();
+    }
 }
 
 void ModemWrite::WriteByte(int address, double value, SerialPort& Comm)
@@ -27,7 +62,7 @@ void ModemWrite::WriteByte(int address, double value, SerialPort& Comm)
 
 void ModemWrite::writeBit(int address, int mask, bool set, SerialPort& Comm)
 {
-    const int byte = commands_.ReadLocation(address, 1, Comm);
+    const int byte = read(address, 1, Comm);
     WriteByte(address, set ? (byte | mask) : (byte & ~mask), Comm);
 }
 
@@ -63,21 +98,23 @@ void ModemWrite::WritePttTimeout(int32_t seconds, SerialPort& Comm)
 
 void ModemWrite::WriteSynthRegisters(double frequency, SerialPort& Comm)
 {
+    // No writer touches the reference word: the modem's is the one the write leaves.
     const int32_t r = commands_.ReadSynthWordE2(Comm);
     if (r == 0) throw RuntimeError(11, QStringLiteral("Division by zero"));
     const double step = 12000000.0 / r;
     const double q = frequency * 1000000.0 / (step * 128);
     const double a = vb::Int((q - vb::Int(q)) * 128);
     const double n = vb::Int(frequency * 1000000.0 / step / 128);
-    WriteByte(SynthA.Address, 2 * a, Comm);
     const double word = 16 * n;
-    if (word < 0 || word > 0xFFFF) throw RuntimeError::overflow();
+    if (!(word >= 0 && word <= 0xFFFF)) throw RuntimeError::overflow();
+    WriteByte(SynthA.Address, 2 * a, Comm);
     WriteLocation(SynthN.Address, vb::HexWord(int64_t(word)), Comm);
 }
 
 void ModemWrite::writeRssiThreshold(int32_t dBm, SerialPort& Comm)
 {
-    commands_.ReadLocation(RssiThreshold.Address, 1, Comm);
+    read(RssiThreshold.Address, 1, Comm);
+    // No writer touches the calibration either.
     const int32_t cal = commands_.ReadCalibration(SignalCal.Address, ModemCommands::DefaultSignalCal, Comm);
     WriteByte(RssiThreshold.Address, double(dBm + 134) * cal / 74, Comm);
 }
@@ -87,7 +124,7 @@ void ModemWrite::WriteRssiThresholdB(int32_t dBm, SerialPort& Comm) { writeRssiT
 
 void ModemWrite::WriteTxDelay(int32_t milliseconds, SerialPort& Comm)
 {
-    const int32_t both = commands_.ReadLocation(CollisionNibbles.Address, 2, Comm);
+    const int32_t both = read(CollisionNibbles.Address, 2, Comm);
     const int f8 = both >> 8;
     const int f9 = both & 0xFF;
     const int k = (f8 >> 4) != 0 ? 9 : 8;
@@ -107,7 +144,7 @@ void ModemWrite::WriteOptionFBa(bool PowerHL, SerialPort& Comm) { writeBit(Optio
 
 void ModemWrite::WriteOptionFBb(int32_t PTTControl, SerialPort& Comm)
 {
-    const int byte = commands_.ReadLocation(Options.Address, 1, Comm) & ~Bits::PttField;
+    const int byte = read(Options.Address, 1, Comm) & ~Bits::PttField;
     WriteByte(Options.Address, PTTControl == 2 ? (byte | Bits::PttFromRts) : byte, Comm);
 }
 
@@ -120,7 +157,7 @@ void ModemWrite::WriteDiagRepeat(bool repeat, SerialPort& Comm)
 
 void ModemWrite::WriteCollisionOptions(const ModemSetting& ModemSet, SerialPort& Comm)
 {
-    const int options = commands_.ReadLocation(Options.Address, 1, Comm);
+    const int options = read(Options.Address, 1, Comm);
     const auto encoding = CollisionOptions::Encode(ModemSet.CAvoid, ModemSet.TryBeforeTX);
     if (!encoding) {
         WriteByte(Options.Address, options, Comm);
@@ -145,7 +182,7 @@ void ModemWrite::WriteModemPortSetting(const PortSetting& Port, bool IsPortA, Se
     WriteByte(PortSid1.Address + 2 * p, Port.SID1, Comm);
     WriteByte(PortSid2.Address + 2 * p, Port.SID2, Comm);
 
-    int flags = commands_.ReadLocation(PortFlags.Address + p, 1, Comm);
+    int flags = read(PortFlags.Address + p, 1, Comm);
     flags = (flags & ~PortFlag::SidTypeMask) | ((Port.SIDType << PortFlag::SidTypeShift) & PortFlag::SidTypeMask);
     flags = Port.ISLive ? (flags | PortFlag::Live) : (flags & ~PortFlag::Live);
     flags = Port.EOMEnable ? (flags | PortFlag::EomEnable) : (flags & ~PortFlag::EomEnable);
@@ -166,28 +203,4 @@ void ModemWrite::WriteModemPortSetting(const PortSetting& Port, bool IsPortA, Se
     WriteByte(PortEomChar.Address + p, Port.EOMChar, Comm);
     WriteByte(PortCharTimer.Address + p, Port.CharTimer, Comm);
     WriteByte(PortMaxFrame.Address + p, Port.MaxFrame, Comm);
-}
-
-void ModemWrite::CheckValues(const ModemSetting& ModemSet)
-{
-    for (const PortSetting* port : {&ModemSet.PortA, &ModemSet.PortB}) {
-        vb::CByte(port->SID1);
-        vb::CByte(port->SID2);
-        if (port->ISSlip) continue;
-        vb::CByte(port->EOMChar);
-        vb::CByte(port->CharTimer);
-        vb::CByte(port->MaxFrame);
-    }
-    vb::CByte(ModemSet.NoOfSlot);
-    vb::CByte(ModemSet.TimePerSlot);
-    pttTimeoutWord(ModemSet.PTTTimeout);
-    if (ModemSet.DiagsEditable) {
-        vb::CByte(ModemSet.DiagSID1);
-        vb::CByte(ModemSet.DiagSID2);
-    }
-    // The lead-in in character times at the fastest and the slowest of the
-    // modem's radio rates and frame lengths.
-    const double milliseconds = ModemSet.TXRadio.TXDelay;
-    vb::CByte(milliseconds * 9.6 / 8);
-    vb::CByte(milliseconds * 4.8 / 9);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WritePlan.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -11,9 +13,23 @@ class SerialPort;
 
 // The writers of the modem's configuration memory. Shared bytes are read first
 // and only their own bits changed; every write ends with the link's error check.
+// While a Planning is alive the writers send nothing: their writes go into its
+// plan, and their reads see what the plan has written before them.
 class ModemWrite {
 public:
     explicit ModemWrite(ModemCommands& commands);
+
+    class Planning {
+    public:
+        Planning(ModemWrite& writer, WritePlan& plan);
+        ~Planning();
+        Planning(const Planning&) = delete;
+        Planning& operator=(const Planning&) = delete;
+
+    private:
+        ModemWrite& writer_;
+        WritePlan* outer_;
+    };
 
     void WriteTxFreqTrim(int trim, SerialPort& Comm);
     void WriteDiagSid1(int32_t DiagSID1, int32_t DiagSID2, SerialPort& Comm);
@@ -33,20 +49,21 @@ public:
     void WriteCollisionOptions(const ModemSetting& ModemSet, SerialPort& Comm);
     void WriteModemPortSetting(const PortSetting& Port, bool IsPortA, SerialPort& Comm);
 
-    // Works out, before anything is sent, each value the writers above compute from
-    // the configuration alone; raises the conversion's error for one they cannot
-    // write, so that no value stops a write half way.
-    static void CheckValues(const ModemSetting& ModemSet);
+    // Sends planned steps: the location writes, and the bar moved between them.
+    void Send(const WritePlan::Steps& steps, SerialPort& Comm);
 
     // Stores the hexadecimal data at the location and checks the outcome.
     void WriteLocation(int address, const QString& data, SerialPort& Comm);
     void WriteByte(int address, double value, SerialPort& Comm);
 
 private:
+    void send(int address, const QString& data, SerialPort& Comm);
+    int32_t read(int address, int bytes, SerialPort& Comm);
     void writeBit(int address, int mask, bool set, SerialPort& Comm);
     void writeRssiThreshold(int32_t dBm, SerialPort& Comm);
     static int64_t pttTimeoutWord(int32_t seconds);
 
     ModemCommands& commands_;
     ModemComm& comm_;
+    WritePlan* plan_ = nullptr;
 };

@@ -191,30 +191,16 @@ bool Karsid::WriteModemSetting(SerialPort& Comm, ModemSetting& ModemSet)
     return false;
 }
 
-bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
+// The modem's own locations of a write in their order, with the bar's steps; true
+// when the modem carries the diagnostics settings.
+bool Karsid::planModemLocations(SerialPort& Comm, const ModemSetting& ModemSet, WritePlan& plan)
 {
-    ModemComm& comm = links_.Comm;
-    ModemCommands& commands = links_.Commands;
     ModemWrite& writer = links_.Writer;
-    const LibraryContext& context = links_.context();
-
-    // As a read does: Working tells how this write ended, whatever an earlier one left.
-    Working = true;
-    // Every value the write works out from the configuration and the database is
-    // worked out first: none may stop it half way, with part of the memory
-    // written and its check word not repaired.
-    ModemWrite::CheckValues(ModemSet);
-    txDriver().CheckWriteValues(ModemSet.TXRadio, 0);
-    rxDriver().CheckWriteValues(ModemSet.RXRadio, 1);
-    comm.OpenModemPort(Comm);
-    // From the first location on, the modem holds part of this configuration until
-    // it has checked the whole.
-    if (context.Journal) context.Journal->Begin(Comm.DeviceName());
     writer.WriteModemPortSetting(ModemSet.PortA, true, Comm);
-    setProgress(15);
+    plan.SetProgress(15);
     writer.WritePortBEnabled(ModemSet.PortBEnabled, Comm);
     writer.WriteModemPortSetting(ModemSet.PortB, false, Comm);
-    setProgress(30);
+    plan.SetProgress(30);
     writer.WriteNoOfSlot(ModemSet.NoOfSlot, Comm);
     writer.WriteTimePerSlot(ModemSet.TimePerSlot, Comm);
     if (ModemSet.WriteTxPwr) {
@@ -224,27 +210,59 @@ bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
             writer.WriteRssiThresholdA(ModemSet.RSSI, Comm);
     }
     writer.WriteOptionFBb(ModemSet.PTTControl, Comm);
-    setProgress(40);
+    plan.SetProgress(40);
     writer.WritePttTimeout(ModemSet.PTTTimeout, Comm);
     writer.WriteCollisionOptions(ModemSet, Comm);
-    const bool carriesDiagnostics = (commands.ReadDiagsEditable(Comm) & 0x80) != 0;
+    const bool carriesDiagnostics = (links_.Commands.ReadDiagsEditable(Comm) & 0x80) != 0;
     if (carriesDiagnostics && ModemSet.DiagsEditable) {
         writer.WriteDiagSid1(ModemSet.DiagSID1, ModemSet.DiagSID2, Comm);
         writer.WriteDiagRepeat(ModemSet.DiagRepeat, Comm);
         writer.WriteOptionFBc(ModemSet.SIDCode, Comm);
     }
-    setProgress(50);
+    plan.SetProgress(50);
+    return carriesDiagnostics;
+}
 
+bool Karsid::writeSetting(SerialPort& Comm, ModemSetting& ModemSet)
+{
+    ModemComm& comm = links_.Comm;
+    ModemCommands& commands = links_.Commands;
+    ModemWrite& writer = links_.Writer;
+    const LibraryContext& context = links_.context();
+
+    // As a read does: Working tells how this write ended, whatever an earlier one left.
+    Working = true;
+    comm.OpenModemPort(Comm);
+    // Everything the write will send is worked out first, with the reads it
+    // needs: a value that cannot be written refuses the whole write before its
+    // first frame, and the modem keeps what it held.
+    WritePlan plan(commands);
+    WritePlan::Steps modemSteps;
+    RadioWritePlan txPlan;
+    RadioWritePlan rxPlan;
+    bool carriesDiagnostics = false;
+    {
+        ModemWrite::Planning planning(writer, plan);
+        carriesDiagnostics = planModemLocations(Comm, ModemSet, plan);
+        modemSteps = plan.Take();
+        txPlan = txDriver().PlanRadioWrite(Comm, ModemSet.TXRadio, 0, plan);
+        rxPlan = rxDriver().PlanRadioWrite(Comm, ModemSet.RXRadio, 1, plan);
+    }
+
+    // From the first location on, the modem holds part of this configuration until
+    // it has checked the whole.
+    if (context.Journal) context.Journal->Begin(Comm.DeviceName());
+    writer.Send(modemSteps, Comm);
     bool trimTX = true;
     bool trimRX = true;
     if (ModemSet.ExtRF) comm.SelectTxRadio(Comm);
-    if (!txDriver().WriteRadioSetting(Comm, ModemSet.TXRadio, 0, trimTX)) {
+    if (!txDriver().SendRadioWrite(Comm, ModemSet.TXRadio, 0, txPlan, trimTX)) {
         Working = false;
         comm.CloseModemPort(Comm);
         return false;
     }
     if (ModemSet.ExtRF && !ModemSet.HDX) comm.SelectRxRadio(Comm);
-    if (!rxDriver().WriteRadioSetting(Comm, ModemSet.RXRadio, 1, trimRX)) {
+    if (!rxDriver().SendRadioWrite(Comm, ModemSet.RXRadio, 1, rxPlan, trimRX)) {
         Working = false;
         comm.CloseModemPort(Comm);
         return false;

@@ -8,6 +8,7 @@
 class ModemLinks;
 class ModemSetting;
 class SerialPort;
+class WritePlan;
 
 // The modem driver: one per connected modem. It owns the drivers of the transmit
 // and the receive radio, selects the radio before it forwards a call, and reads,
@@ -41,6 +42,7 @@ public:
 private:
     void readSetting(SerialPort& Comm, ModemSetting& ModemSet);
     bool writeSetting(SerialPort& Comm, ModemSetting& ModemSet);
+    bool planModemLocations(SerialPort& Comm, const ModemSetting& ModemSet, WritePlan& plan);
     void setProgress(int percent) const;
     // Ends a whole operation after a run-time error.
     void unrecoverable(SerialPort& Comm);

@@ -19,7 +19,10 @@ const char* const Firmware = "2.0";
 
 }  // namespace
 
-PexarRadio::PexarRadio(ModemLinks& links, const Constants& constants) : RadioDriver(links), constants_(constants) {}
+PexarRadio::PexarRadio(ModemLinks& links, const Constants& constants)
+    : RadioDriver(links, " for help"), constants_(constants)
+{
+}
 
 bool PexarRadio::ReadRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX)
 {
@@ -108,40 +111,38 @@ bool PexarRadio::QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TX
     return invalid;
 }
 
-bool PexarRadio::WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten)
+RadioWritePlan PexarRadio::PlanRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX, WritePlan& plan)
+{
+    RadioWritePlan planned;
+    // The receive frequency follows from the transmit one, so that side writes nothing.
+    if (TXRX != 0) return planned;
+    ModemWrite& writer = links_.Writer;
+    if (RadioSet.WriteTxPwr) writer.WriteOptionFBa(RadioSet.PowerHL, Comm);
+    plan.AddProgress(10);
+    writer.WriteSynthRegisters(RadioSet.TXFreq - constants_.TXOffset, Comm);
+    plan.AddProgress(10);
+    // The trim belongs to this unit's crystal: a configuration from another unit keeps it out.
+    if (links_.Commands.ReadModemSerialNo(Comm) == RadioSet.SerialNo && RadioSet.TrimAdjustable)
+        writer.WriteTxFreqTrim(RadioSet.TXFreqTrim, Comm);
+    else
+        planned.FreqTrimWritten = false;
+    writer.WriteTxDelay(RadioSet.TXDelay, Comm);
+    plan.AddProgress(5);
+    planned.Modem = plan.Take();
+    return planned;
+}
+
+bool PexarRadio::SendRadioWrite(SerialPort& Comm, const RadioSetting&, int, const RadioWritePlan& planned,
+                                bool& FreqTrimWritten)
 {
     try {
-        FreqTrimWritten = true;
-        // The receive frequency follows from the transmit one, so that side writes nothing.
-        if (TXRX == 0) writeTransmit(Comm, RadioSet, FreqTrimWritten);
+        FreqTrimWritten = planned.FreqTrimWritten;
+        links_.Writer.Send(planned.Modem, Comm);
         return true;
     } catch (const RuntimeError&) {
         unrecoverable(Comm);
         return false;
     }
-}
-
-void PexarRadio::CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const
-{
-    // The trim location is one signed byte (WriteTxFreqTrim).
-    if (TXRX == 0 && RadioSet.TrimAdjustable && (RadioSet.TXFreqTrim < -128 || RadioSet.TXFreqTrim > 127))
-        throw RuntimeError::overflow();
-}
-
-void PexarRadio::writeTransmit(SerialPort& Comm, const RadioSetting& RadioSet, bool& FreqTrimWritten)
-{
-    ModemWrite& writer = links_.Writer;
-    if (RadioSet.WriteTxPwr) writer.WriteOptionFBa(RadioSet.PowerHL, Comm);
-    AddProgress(10);
-    writer.WriteSynthRegisters(RadioSet.TXFreq - constants_.TXOffset, Comm);
-    AddProgress(10);
-    // The trim belongs to this unit's crystal: a configuration from another unit keeps it out.
-    if (links_.Commands.ReadModemSerialNo(Comm) == RadioSet.SerialNo && RadioSet.TrimAdjustable)
-        writer.WriteTxFreqTrim(RadioSet.TXFreqTrim, Comm);
-    else
-        FreqTrimWritten = false;
-    writer.WriteTxDelay(RadioSet.TXDelay, Comm);
-    AddProgress(5);
 }
 
 bool PexarRadio::WriteTXFreq(double freq, SerialPort& PortDriver)
@@ -161,10 +162,3 @@ bool PexarRadio::TXState(bool, SerialPort&) { return false; }
 void PexarRadio::WritePower(int16_t, bool, SerialPort&) {}
 
 void PexarRadio::TestPowerMode(bool, SerialPort&) {}
-
-void PexarRadio::unrecoverable(SerialPort& Comm)
-{
-    links_.Comm.OpenModemPort(Comm);
-    const LibraryContext& context = links_.context();
-    context.MsgBox(QStringLiteral("Unrecoverable Error, Contact ") + context.ContactName + QStringLiteral(" for help"));
-}

@@ -24,8 +24,10 @@ public:
 
     bool ReadRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX) override;
     bool QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TXorRX) override;
-    bool WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten) override;
-    void CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const override;
+    // The built-in radio's settings are modem locations: all of its write is planned.
+    RadioWritePlan PlanRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX, WritePlan& plan) override;
+    bool SendRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX, const RadioWritePlan& planned,
+                        bool& FreqTrimWritten) override;
     bool WriteTXFreq(double freq, SerialPort& PortDriver) override;
     bool WriteRXFreq(double freq, SerialPort& PortDriver) override;
     // The built-in radio has no transmitter switch: nothing is sent.
@@ -37,9 +39,6 @@ public:
 private:
     void readTransmit(SerialPort& Comm, RadioSetting& RadioSet);
     void readReceive(SerialPort& Comm, RadioSetting& RadioSet);
-    void writeTransmit(SerialPort& Comm, const RadioSetting& RadioSet, bool& FreqTrimWritten);
-    // After a run-time error: back to the modem link, and tell the user.
-    void unrecoverable(SerialPort& Comm);
 
     const Constants constants_;
 };

@@ -23,12 +23,15 @@ bool offChannel(double x) { return std::fabs(x - vb::RoundHalfEven(x)) > 0.00000
 
 }  // namespace
 
-SynthesisedRadio::SynthesisedRadio(ModemLinks& links, const Family& family) : RadioDriver(links), family_(family) {}
+SynthesisedRadio::SynthesisedRadio(ModemLinks& links, const Family& family)
+    : RadioDriver(links, family.unrecoverableSuffix), family_(family)
+{
+}
 
-double SynthesisedRadio::dividerOf(double freq, Side side) const
+double SynthesisedRadio::dividerAt(double freq, Side side, double step) const
 {
     const double offset = side == Side::Receive ? RadSpec.FirstIF : 0.0;
-    return (freq - offset) * 1000000 / RadSpec.PhaseFreq;
+    return (freq - offset) * 1000000 / step;
 }
 
 double SynthesisedRadio::powerSetting(double mW) const { return std::sqrt(mW * RadSpec.TXPowA) - RadSpec.TXPowB; }
@@ -68,13 +71,6 @@ bool SynthesisedRadio::CheckReadError(SerialPort& PortDriver)
     links_.context().MsgBox(QStringLiteral("Fatal Error Occured when reading Radio Data, Contact ") +
                             links_.context().ContactName);
     return true;
-}
-
-void SynthesisedRadio::unrecoverable(SerialPort& port)
-{
-    links_.Comm.OpenModemPort(port);
-    links_.context().MsgBox(QStringLiteral("Unrecoverable Error, Contact ") + links_.context().ContactName +
-                            QLatin1String(family_.unrecoverableSuffix));
 }
 
 void SynthesisedRadio::measurePhaseFreq(SerialPort& port)
@@ -159,14 +155,49 @@ bool SynthesisedRadio::readStep(const Step& step, Side side, SerialPort& port, R
     return true;
 }
 
-bool SynthesisedRadio::WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten)
+bool SynthesisedRadio::measuresStep(Side side) const
+{
+    for (const Step& step : writeSteps(side))
+        if (step.op == Op::RefDivider) return true;
+    return false;
+}
+
+RadioWritePlan SynthesisedRadio::PlanRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX,
+                                                WritePlan& plan)
+{
+    RadioWritePlan planned;
+    if (TXRX != 0 && TXRX != 1) return planned;
+    const Side side = TXRX == 0 ? Side::Transmit : Side::Receive;
+    const double freq = side == Side::Transmit ? RadioSet.TXFreq : RadioSet.RXFreq;
+    for (const Step& step : writeSteps(side)) {
+        switch (step.op) {
+        case Op::Divider:
+            // The finest step gives the largest divider.
+            if (measuresStep(side))
+                vb::CLng(dividerAt(freq, side, RadSpec.RefCrystal / MaxRefDivider));
+            else
+                planned.Divider = vb::CLng(dividerOf(freq, side));
+            break;
+        case Op::PowerLevel:
+            if (RadioSet.WriteTxPwr) planned.Power = vb::CInt(powerSetting(RadioSet.txpower));
+            break;
+        case Op::TxDelay: links_.Writer.WriteTxDelay(RadioSet.TXDelay, Comm); break;
+        default: break;
+        }
+    }
+    planned.Modem = plan.Take();
+    return planned;
+}
+
+bool SynthesisedRadio::SendRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX,
+                                      const RadioWritePlan& planned, bool& FreqTrimWritten)
 {
     try {
         FreqTrimWritten = true;
         if (TXRX != 0 && TXRX != 1) return true;
         const Side side = TXRX == 0 ? Side::Transmit : Side::Receive;
-        for (const Step& step : side == Side::Transmit ? family_.writeTx : family_.writeRx)
-            if (!writeStep(step, side, Comm, RadioSet, FreqTrimWritten)) return false;
+        for (const Step& step : writeSteps(side))
+            if (!writeStep(step, side, Comm, RadioSet, planned, FreqTrimWritten)) return false;
         return true;
     } catch (const RuntimeError&) {
         unrecoverable(Comm);
@@ -174,28 +205,8 @@ bool SynthesisedRadio::WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSe
     }
 }
 
-void SynthesisedRadio::CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const
-{
-    if (TXRX != 0 && TXRX != 1) return;
-    const Side side = TXRX == 0 ? Side::Transmit : Side::Receive;
-    const Steps steps = side == Side::Transmit ? family_.writeTx : family_.writeRx;
-    const auto has = [&](Op op) {
-        for (const Step& step : steps)
-            if (step.op == op) return true;
-        return false;
-    };
-    const double freq = side == Side::Transmit ? RadioSet.TXFreq : RadioSet.RXFreq;
-    if (has(Op::Divider)) {
-        vb::CLng(dividerOf(freq, side));
-        // The step the write measures can be as fine as the reference divider's
-        // largest value makes it: the divider is then at its largest.
-        if (has(Op::RefDivider)) vb::CLng(dividerOf(freq, side) * RadSpec.PhaseFreq * MaxRefDivider / RadSpec.RefCrystal);
-    }
-    if (has(Op::PowerLevel) && RadioSet.WriteTxPwr) vb::CInt(powerSetting(RadioSet.txpower));
-}
-
-bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, RadioSetting& set,
-                                 bool& FreqTrimWritten)
+bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, const RadioSetting& set,
+                                 const RadioWritePlan& planned, bool& FreqTrimWritten)
 {
     const bool tx = side == Side::Transmit;
     switch (step.op) {
@@ -204,7 +215,13 @@ bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, 
     case Op::Check: return !CheckReadError(port);
     case Op::Progress: AddProgress(step.percent); break;
     case Op::RefDivider: measurePhaseFreq(port); break;
-    case Op::Divider: writeDividers(vb::CLng(dividerOf(tx ? set.TXFreq : set.RXFreq, side)), side, port); break;
+    case Op::Divider: {
+        // A measured step fits: the plan tried the finest.
+        const int32_t N =
+            measuresStep(side) ? vb::CLng(dividerOf(tx ? set.TXFreq : set.RXFreq, side)) : planned.Divider;
+        writeDividers(N, side, port);
+        break;
+    }
     case Op::FreqTrim: {
         // The trim belongs to one radio: a record of another radio keeps it out.
         const bool sameRadio = set.SerialNo == links_.RadioCmds.ReadRadioSerialNo(port);
@@ -221,7 +238,7 @@ bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, 
     }
     case Op::PowerLevel:
         if (set.WriteTxPwr) {
-            int16_t p = vb::CInt(powerSetting(set.txpower));
+            int16_t p = planned.Power;
             links_.RadioWriter.WriteRadioRegI(p, port);
         }
         break;
@@ -229,7 +246,7 @@ bool SynthesisedRadio::writeStep(const Step& step, Side side, SerialPort& port, 
         if (set.WriteTxPwr) links_.RadioWriter.WriteRadioRegK(set.PowerHL, port);
         break;
     case Op::Finish: links_.RadioCmds.FinishRadioWrite(port); break;
-    case Op::TxDelay: links_.Writer.WriteTxDelay(set.TXDelay, port); break;
+    case Op::TxDelay: links_.Writer.Send(planned.Modem, port); break;
     default: break;
     }
     return true;

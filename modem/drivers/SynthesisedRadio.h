@@ -15,8 +15,14 @@ class SynthesisedRadio : public RadioDriver {
 public:
     bool ReadRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX) override;
     bool QuerySetting(RadioSetting& RadioSet, bool& DisplayError, int TXorRX) override;
-    bool WriteRadioSetting(SerialPort& Comm, RadioSetting& RadioSet, int TXRX, bool& FreqTrimWritten) override;
-    void CheckWriteValues(const RadioSetting& RadioSet, int TXRX) const override;
+    // The dividers and the power register are worked out here, and the lead-in's
+    // modem location goes into the plan. A family that measures its channel step
+    // at the write has its divider worked out from the measured step when it is
+    // sent; the plan makes sure that no step its reference divider can give takes
+    // the divider out of range.
+    RadioWritePlan PlanRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX, WritePlan& plan) override;
+    bool SendRadioWrite(SerialPort& Comm, const RadioSetting& RadioSet, int TXRX, const RadioWritePlan& planned,
+                        bool& FreqTrimWritten) override;
     // True keeps the radio link open for a power test; False returns to the modem.
     void TestPowerMode(bool Enable, SerialPort& PortDriver) override;
 
@@ -67,7 +73,8 @@ protected:
     virtual void writeDividers(int32_t N, Side side, SerialPort& port) = 0;
 
     // The frequency in MHz in channel steps; the receive side is offset by FirstIF.
-    double dividerOf(double freq, Side side) const;
+    double dividerOf(double freq, Side side) const { return dividerAt(freq, side, RadSpec.PhaseFreq); }
+    double dividerAt(double freq, Side side, double step) const;
     // The power setting of the radio for a power in mW, before rounding.
     double powerSetting(double mW) const;
 
@@ -87,11 +94,14 @@ protected:
 private:
     // False when a check ended the operation.
     bool readStep(const Step& step, Side side, SerialPort& port, RadioSetting& set);
-    bool writeStep(const Step& step, Side side, SerialPort& port, RadioSetting& set, bool& FreqTrimWritten);
+    bool writeStep(const Step& step, Side side, SerialPort& port, const RadioSetting& set,
+                   const RadioWritePlan& planned, bool& FreqTrimWritten);
+    Steps writeSteps(Side side) const { return side == Side::Transmit ? family_.writeTx : family_.writeRx; }
+    // Whether the write of the side measures the channel step before its divider.
+    bool measuresStep(Side side) const;
     void measurePhaseFreq(SerialPort& port);
     // The reference divider is 12 bits.
     static constexpr double MaxRefDivider = 0xFFF;
-    void unrecoverable(SerialPort& port);
     void invalid(const QString& text) const;
 
     Family family_;

@@ -274,7 +274,13 @@ void SimModem::ReceiveRadio(uint8_t byte, int64_t nowMs)
 {
     const Radio side = radio_ == Radio::Rx ? Radio::Rx : Radio::Tx;
     SimRadioUnit& unit = side == Radio::Tx ? txUnit_ : rxUnit_;
+    const size_t frames = unit.CommandLog().size();
     std::string out = unit.Receive(byte, RadioProfile(side), profile_.Faults);
+    if (unit.CommandLog().size() > frames) {
+        std::string line = side == Radio::Tx ? "radio.tx" : "radio.rx";
+        for (uint8_t b : unit.CommandLog().back()) line += ' ' + hexByte(b);
+        transcript_.push_back(std::move(line));
+    }
     // The radio has taken the frame; noise comes after the echo of its CR.
     if (profile_.Faults.RadioNoise && byte == uint8_t(Cr) && !out.empty()) {
         out.resize(1);
@@ -291,6 +297,7 @@ void SimModem::HandleFrame(const std::string& frame)
     }
     const std::string command = frame.substr(0, frame.size() - 2);
     log_.push_back(command);
+    transcript_.push_back(command);
     if (frame.compare(command.size(), 2, hexByte(xorOf(command))) != 0 || startsWith(command, profile_.Faults.ErOn))
         SendReply(command, "ER");
     else

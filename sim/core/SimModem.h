@@ -52,6 +52,10 @@ public:
 
     // Command texts received in command mode, without ESC, checksum and CR.
     const std::vector<std::string>& CommandLog() const;
+    // The modem's commands and the radios' frames in the order they arrived: a
+    // command as in CommandLog, a frame as "radio.tx" or "radio.rx" followed by
+    // its bytes as in RadioCommandLog, each in two upper-case hex digits.
+    const std::vector<std::string>& Transcript() const { return transcript_; }
 
     // The profile the modem plays; its Memory is the live memory and its Faults
     // may be switched at any time.
@@ -109,6 +113,7 @@ private:
     std::string frame_;
     std::string output_;
     std::vector<std::string> log_;
+    std::vector<std::string> transcript_;
     Radio radio_ = Radio::None;
     std::string synth_;
     bool muted_ = false;

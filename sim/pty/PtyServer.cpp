@@ -105,25 +105,8 @@ void PtyServer::Receive(uint8_t byte, int baud, int64_t nowUs)
 {
     modem_.Receive(byte, baud, nowUs / 1000);
     if (!log_.is_open()) return;
-    const auto& commands = modem_.CommandLog();
-    for (; logged_ < commands.size(); ++logged_) log_ << commands[logged_] << '\n';
-    // The radios' frames in the order they arrive among the modem's commands.
-    const struct {
-        SimModem::Radio side;
-        const char* name;
-        size_t& logged;
-    } radios[] = {{SimModem::Radio::Tx, "radio.tx", radioLogged_[0]}, {SimModem::Radio::Rx, "radio.rx", radioLogged_[1]}};
-    for (const auto& radio : radios) {
-        const auto& frames = modem_.RadioCommandLog(radio.side);
-        for (; radio.logged < frames.size(); ++radio.logged) {
-            log_ << radio.name;
-            for (uint8_t b : frames[radio.logged]) {
-                static const char digits[] = "0123456789ABCDEF";
-                log_ << ' ' << digits[b >> 4] << digits[b & 0x0F];
-            }
-            log_ << '\n';
-        }
-    }
+    const auto& lines = modem_.Transcript();
+    for (; logged_ < lines.size(); ++logged_) log_ << lines[logged_] << '\n';
     log_.flush();
 }
 

@@ -45,7 +45,6 @@ private:
     Options options_;
     std::ofstream log_;
     size_t logged_ = 0;
-    size_t radioLogged_[2] = {0, 0};
     std::string pending_;
     int64_t nextByteUs_ = 0;  // throttle: when the line is free for the next byte
     struct Incoming {

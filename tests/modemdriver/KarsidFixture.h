@@ -53,11 +53,11 @@ protected:
             if (c == "ST" || c == "SR") selects.push_back(c);
         return selects;
     }
-    // The commands after the first count that write the location.
+    // The commands after the first count that write the location (any location: -1).
     std::vector<std::string> WritesToSince(int address, size_t count) const
     {
-        char prefix[8];
-        std::snprintf(prefix, sizeof prefix, "WN1%02X", address);
+        char prefix[16] = "WN";
+        if (address >= 0) std::snprintf(prefix, sizeof prefix, "WN1%02X", address);
         std::vector<std::string> writes;
         for (const std::string& c : CommandsSince(count))
             if (c.rfind(prefix, 0) == 0) writes.push_back(c);

@@ -312,6 +312,152 @@ TEST_F(KarsidWriteTest, AValueTheWriteCannotStoreEndsItBeforeItsFirstFrame)
     }
 }
 
+// The whole memory of both radios.
+std::vector<uint8_t> RadioMemories(const SimModem& modem)
+{
+    std::vector<uint8_t> bytes;
+    for (const SimModem::Radio side : {SimModem::Radio::Tx, SimModem::Radio::Rx})
+        for (int address = 0; address < 0x80; ++address) bytes.push_back(modem.RadioMemory(side, address));
+    return bytes;
+}
+
+// A threshold that the modem's own calibration takes past a byte is found before
+// anything is sent: the modem keeps its whole configuration and its check word.
+TEST_F(KarsidWriteTest, AThresholdTheCalibrationTakesPastAByteRefusesTheWholeWrite)
+{
+    ModemSetting setting = Start("builtin-high", 6, 6);
+    SetByte(0xF3, 0xFA);
+    SetByte(0xFA, Byte(0xFA) | 0x01);
+    setting.RSSI = -30;  // (-30 + 134) x 250 / 74 is 351
+    setting.WriteTxPwr = setting.TXRadio.WriteTxPwr = true;
+    setting.CAvoid = 6;
+    const std::vector<uint8_t> held = Config();
+    const uint16_t checkWord = uint16_t(Byte(0xFD) << 8 | Byte(0xFE));
+    EXPECT_EQ(Write(setting), QStringList{Unrecoverable});
+    EXPECT_FALSE(driver.Working);
+    EXPECT_TRUE(WritesToSince(-1, before).empty()) << "no location written";
+    EXPECT_FALSE(Sent("CR"));
+    EXPECT_EQ(Config(), held);
+    EXPECT_EQ(Byte(0xFD) << 8 | Byte(0xFE), checkWord);
+}
+
+// Each value the write works out, at its limits: just inside, the write goes
+// through; just outside, the whole write is refused before its first frame and
+// neither the modem nor a radio is touched.
+TEST_F(KarsidWriteTest, EachValueAtItsLimitsIsWrittenOrRefusesTheWholeWrite)
+{
+    using Edit = std::function<void(ModemSetting&, bool outside)>;
+    const char* const BuiltIn = "builtin-high";
+    auto withPower = [](ModemSetting& s) { s.WriteTxPwr = s.TXRadio.WriteTxPwr = s.RXRadio.WriteTxPwr = true; };
+    // The frequency whose divider, at the channel step, is the largest 32-bit
+    // number, less or more a quarter of a step.
+    auto dividerLimit = [](double step, bool outside) {
+        return ((outside ? 2147483647.5 + 0.25 : 2147483647.0 - 0.25) * step) / 1000000;
+    };
+    const struct {
+        const char* name;
+        const char* profile;
+        int16_t type;
+        Edit edit;
+    } cases[] = {
+        {"port A SID 1", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.SID1 = out ? 256 : 255; }},
+        {"port B SID 2", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortB.SID2 = out ? -1 : 0; }},
+        {"port A end of message", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.EOMChar = out ? 256 : 255; }},
+        {"port B character timer", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortB.CharTimer = out ? -1 : 0; }},
+        {"port A maximum frame", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PortA.MaxFrame = out ? 256 : 255; }},
+        {"slots", BuiltIn, 6, [](ModemSetting& s, bool out) { s.NoOfSlot = out ? 256 : 255; }},
+        {"time per slot", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TimePerSlot = out ? -1 : 0; }},
+        {"PTT time-out word", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? 656 : 655; }},
+        {"PTT time-out below 0", BuiltIn, 6, [](ModemSetting& s, bool out) { s.PTTTimeout = out ? -1 : 0; }},
+        {"diagnostics SID 1", BuiltIn, 6, [](ModemSetting& s, bool out) { s.DiagSID1 = out ? 256 : 255; }},
+        {"diagnostics SID 2", BuiltIn, 6, [](ModemSetting& s, bool out) { s.DiagSID2 = out ? -1 : 0; }},
+        {"threshold", BuiltIn, 6,
+         [&](ModemSetting& s, bool out) {
+             withPower(s);
+             s.RSSI = out ? -25 : -26;
+         }},
+        {"threshold at the floor", BuiltIn, 6,
+         [&](ModemSetting& s, bool out) {
+             withPower(s);
+             s.RSSI = out ? -135 : -134;
+         }},
+        {"threshold on the modem's calibration", BuiltIn, 6,
+         [&](ModemSetting& s, bool out) {
+             SetByte(0xF3, 0xFA);
+             SetByte(0xFA, Byte(0xFA) | 0x01);
+             withPower(s);
+             s.RSSI = out ? -58 : -59;
+         }},
+        {"lead-in at 9600 baud", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXDelay = out ? 213 : 212; }},
+        {"lead-in at 9600 baud in characters of nine bits", BuiltIn, 6,
+         [](ModemSetting& s, bool out) {
+             s.CAvoid = 6;  // stores 0x10 at 0xF8 before the lead-in is written
+             s.TXRadio.TXDelay = out ? 240 : 239;
+         }},
+        {"lead-in at 4800 baud", BuiltIn, 6,
+         [&](ModemSetting& s, bool out) {
+             SetByte(0xF9, 0x00);
+             s.TXRadio.TXDelay = out ? 426 : 425;
+         }},
+        {"lead-in of an external radio", "moskar-fdx", 12,
+         [](ModemSetting& s, bool out) { s.TXRadio.TXDelay = out ? 213 : 212; }},
+        {"synthesiser main count", BuiltIn, 6,
+         [](ModemSetting& s, bool out) { s.TXRadio.TXFreq = (out ? 6553.7 : 6553.5) + 121; }},
+        {"synthesiser below 0", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreq = out ? 120.9 : 121; }},
+        {"synthesiser reference word", BuiltIn, 6, [&](ModemSetting&, bool out) { SetWord(0xE2, out ? 0 : 1); }},
+        {"built-in trim above", BuiltIn, 6, [](ModemSetting& s, bool out) { s.TXRadio.TXFreqTrim = out ? 128 : 127; }},
+        {"built-in trim below", BuiltIn, 6,
+         [](ModemSetting& s, bool out) { s.TXRadio.TXFreqTrim = out ? -129 : -128; }},
+        {"power register of the 900 MHz radio", "moskar-fdx", 12,
+         [&](ModemSetting& s, bool out) {
+             withPower(s);
+             s.TXRadio.txpower = out ? -1 : 0;
+         }},
+        {"power register of the 450 MHz radio", "lumbrel-fdx", 39,
+         [&](ModemSetting& s, bool out) {
+             withPower(s);
+             s.TXRadio.txpower = out ? -1 : 0;
+         }},
+        {"divider of the 900 MHz radio", "moskar-fdx", 12,
+         [&](ModemSetting& s, bool out) {
+             const RadioSpec& spec = driver.RXRadio()->Spec();
+             s.RXRadio.RXFreq = spec.FirstIF + dividerLimit(spec.PhaseFreq, out);
+         }},
+        {"divider of the 200 MHz radio", "rudvik-fdx", 62,
+         [&](ModemSetting& s, bool out) { s.TXRadio.TXFreq = dividerLimit(driver.TXRadio()->Spec().PhaseFreq, out); }},
+        // Its step is measured at the write: the finest step its 12-bit
+        // reference divider can give decides.
+        {"divider of the 450 MHz radio", "lumbrel-fdx", 39,
+         [&](ModemSetting& s, bool out) {
+             s.TXRadio.TXFreq = dividerLimit(driver.TXRadio()->Spec().RefCrystal / 4095, out);
+         }},
+    };
+    for (const auto& c : cases) {
+        for (const bool outside : {false, true}) {
+            SCOPED_TRACE(testing::Message() << c.name << (outside ? ", just outside" : ", just inside"));
+            ModemSetting setting = Start(c.profile, c.type, c.type);
+            c.edit(setting, outside);
+            const std::vector<uint8_t> held = Config();
+            const std::vector<uint8_t> radios = RadioMemories(modem);
+            const QStringList texts = Write(setting);
+            if (!outside) {
+                EXPECT_TRUE(texts.isEmpty()) << Dump();
+                EXPECT_TRUE(driver.Working);
+                EXPECT_TRUE(Sent("CR"));
+                EXPECT_EQ(modem.Memory(0xFD) << 8 | modem.Memory(0xFE), modem.CorrectCheckWord());
+                continue;
+            }
+            EXPECT_EQ(texts, QStringList{Unrecoverable});
+            EXPECT_FALSE(driver.Working);
+            EXPECT_TRUE(WritesToSince(-1, before).empty()) << "no location written";
+            EXPECT_TRUE(SelectsSince(before).empty()) << "no radio reached";
+            EXPECT_FALSE(Sent("CR"));
+            EXPECT_EQ(Config(), held);
+            EXPECT_EQ(RadioMemories(modem), radios);
+        }
+    }
+}
+
 // An external radio's trim that its register cannot hold with this radio's base
 // is kept out, as another radio's trim is: the write goes to its end.
 TEST_F(KarsidWriteTest, ATrimTheRadioCannotHoldIsKeptOutAndTheWriteEnds)

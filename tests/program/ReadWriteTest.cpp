@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
@@ -297,6 +298,41 @@ TEST_F(ReadWriteTest, TheWindowTakingTheFocusShowsTheConfigurationAgain)
     EXPECT_EQ(form->TransFreq->text(), "931.00000");
     EXPECT_EQ(form->PTTTime->text(), "45");
     EXPECT_TRUE(EditorsOn());
+}
+
+// A minimum signal that the modem's calibration takes past its byte, written
+// with the transmitter settings and a supervision setting: the Write is refused
+// with the one message such a value gets, before the modem is touched.
+TEST_F(ReadWriteTest, AThresholdTheModemCannotHoldRefusesTheWriteBeforeItsFirstFrame)
+{
+    Play("builtin-high");
+    modem.SetMemory(0xF3, {0xFA});
+    modem.SetMemory(0xFA, {uint8_t(modem.Memory(0xFA) | 0x01)});
+    modem.Profile().FixCheckWord();
+    ASSERT_TRUE(Load());
+    ASSERT_TRUE(ReadModem()) << prompt.Texts().join(" | ").toStdString();
+    form->WriteTxOn->click();
+    form->RSSI->setText(QStringLiteral("-30"));
+    form->RSSI->Commit();
+    form->SupEndToEnd->click();
+    ASSERT_EQ(form->CurrentModem.RSSI, -30);
+    ASSERT_TRUE(form->CurrentModem.WriteTxPwr);
+    ASSERT_EQ(form->CurrentModem.CAvoid & 0xFE, 8);
+    const SimProfile::MemoryImage held = modem.Profile().Memory;
+    const int written = CommandCount("WN");
+    const int checks = CommandCount("CR");
+    prompt.Clear();
+
+    EXPECT_FALSE(form->Menu_Write_Click());
+
+    const QStringList texts = prompt.Texts();
+    ASSERT_EQ(texts.size(), 1) << texts.join(" | ").toStdString();
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("Unrecoverable Error, Contact ")));
+    EXPECT_TRUE(texts[0].endsWith(QStringLiteral(" for help")));
+    EXPECT_EQ(CommandCount("WN"), written) << "no location written";
+    EXPECT_EQ(CommandCount("CR"), checks);
+    EXPECT_EQ(modem.Profile().Memory, held);
+    EXPECT_FALSE(form->VellModem1->PortOpen());
 }
 
 TEST_F(ReadWriteTest, WriteDoesNothingWithoutAWorkingControl)

@@ -195,4 +195,17 @@ TEST(SimRadioRouting, TheHelpersNameASideAndAnAddressInsideTheRadiosMemory)
     EXPECT_THROW(m.LastSynthLoad(Radio::None), std::invalid_argument);
 }
 
+TEST(SimRadioRouting, TheTranscriptKeepsCommandsAndFramesInTheirOrder)
+{
+    SimModem m(twoRadios());
+    enter(m);
+    select(m, "ST");
+    versionHeard(m);
+    select(m, "SR");
+    versionHeard(m);
+    Exchange(m, Frame("RN1F201"));
+    const std::vector<std::string> expected = {"ST", "radio.tx 00", "SR", "radio.rx 00", "RN1F201"};
+    EXPECT_EQ(m.Transcript(), expected);
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <functional>
+
 // Keeps every value the bar was set to and whether it is shown.
 class RecordingProgressView : public ProgressView {
 public:
@@ -14,6 +16,7 @@ public:
     {
         value_ = percent;
         values_.append(percent);
+        if (OnValue) OnValue(percent);
     }
     int Value() const override { return value_; }
     void Repaint() override {}
@@ -21,6 +24,9 @@ public:
     const QString& Caption() const { return caption_; }
     bool Shown() const { return shown_; }
     const QList<int>& Values() const { return values_; }
+
+    // Told of every value as it is set.
+    std::function<void(int)> OnValue;
 
 private:
     QString caption_;
