@@ -146,6 +146,8 @@ void MainForm::connectHandlers()
     PTTTime->Commit = [this] { PTTTime_LostFocus(); };
     TXDelay->Commit = [this] { TXDelay_LostFocus(); };
     RSSI->Commit = [this] { RSSI_LostFocus(); };
+    for (NumericBox* box : {TransFreq, RXFreq, PTTTime, TXDelay, RSSI})
+        box->Refused = [this](const QString& message) { MsgBox(message, MsgButtons::OK); };
     connectFileHandlers();
     connectSystemHandlers();
     connectDialogHandlers();

@@ -306,6 +306,8 @@ private:
     void endEdit();
     int supervisionCode() const;
     int editDepth_ = 0;
+    // SupCA is being chosen by its own handler.
+    bool choosingCA_ = false;
 
     // The editing dialogs (MainFormDialogs.cpp).
     void connectDialogHandlers();

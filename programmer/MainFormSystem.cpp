@@ -33,6 +33,10 @@ void MainForm::connectSystemHandlers()
         SupCA_MouseDown();
         return !SupCA->isChecked();
     });
+    // The arrow keys choose the option without pressing it: the same choice.
+    connect(SupCA, &QRadioButton::toggled, this, [this](bool on) {
+        if (on && !SettingPage && !choosingCA_) SupCA_MouseDown();
+    });
     onChange(SupEndToEnd, &MainForm::SupEndToEnd_Click);
     new PressFilter(SupRSSI, [this] {
         SupRSSI_MouseDown();
@@ -128,7 +132,11 @@ void MainForm::SupCA_MouseDown()
     endEdit();
     // Chosen here: a modal window that opens before the button is released never
     // lets the release reach the option.
-    if ((CurrentModem.CAvoid & 0xFE) == 6) SupCA->setChecked(true);
+    if ((CurrentModem.CAvoid & 0xFE) == 6) {
+        choosingCA_ = true;
+        SupCA->setChecked(true);
+        choosingCA_ = false;
+    }
     // The unit function dialog opens once the press has been handled.
     QMetaObject::invokeMethod(
         this,

@@ -11,4 +11,10 @@ class Prompt {
 public:
     virtual ~Prompt() = default;
     virtual MsgResult Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) = 0;
+    // The same box with its last button (Cancel, No) as the one that Enter and Space
+    // press: for a question whose other answer must be chosen on purpose.
+    virtual MsgResult ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+    {
+        return Show(text, title, buttons, icon);
+    }
 };

@@ -4,16 +4,30 @@
 #include "HeldEvents.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
 {
+    return show(text, title, buttons, icon, false);
+}
+
+MsgResult MessageBoxPrompt::ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+{
+    return show(text, title, buttons, icon, true);
+}
+
+MsgResult MessageBoxPrompt::show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon,
+                                 bool cautious)
+{
     if (HeldEvents::Held()) {
         // Nobody can answer: the box is told, and answered as going on would be,
-        // except a retry that could ask for ever.
+        // except a retry that could ask for ever and a choice that must be made on
+        // purpose.
         EndingLog::Write(title + QStringLiteral(": ") + text);
         switch (buttons) {
-        case MsgButtons::YesNo:
-        case MsgButtons::YesNoCancel: return MsgResult::Yes;
+        case MsgButtons::YesNo: return cautious ? MsgResult::No : MsgResult::Yes;
+        case MsgButtons::YesNoCancel: return cautious ? MsgResult::Cancel : MsgResult::Yes;
+        case MsgButtons::OKCancel: return cautious ? MsgResult::Cancel : MsgResult::OK;
         case MsgButtons::RetryCancel: return MsgResult::Cancel;
         default: return MsgResult::OK;
         }
@@ -42,6 +56,13 @@ MsgResult MessageBoxPrompt::Show(const QString& text, const QString& title, MsgB
         break;
     case MsgButtons::RetryCancel: box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel); break;
     }
+    // The careful answer is the one that does nothing.
+    if (cautious)
+        for (QMessageBox::StandardButton careful : {QMessageBox::Cancel, QMessageBox::No})
+            if (auto* b = qobject_cast<QPushButton*>(box.button(careful))) {
+                box.setDefaultButton(b);
+                break;
+            }
     switch (box.exec()) {
     case QMessageBox::Cancel: return MsgResult::Cancel;
     case QMessageBox::Yes: return MsgResult::Yes;

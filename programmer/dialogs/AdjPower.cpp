@@ -186,6 +186,9 @@ void AdjPower::Form_Activate()
     }
     Updating = 0;
     TestPower->setEnabled(!main_.FromFile);
+    // Each opening starts on the bar, as the first does: a window that opened on
+    // the test's button would key the transmitter on a stray key.
+    Power->setFocus(Qt::OtherFocusReason);
 }
 
 void AdjPower::hideEvent(QHideEvent* event)
@@ -250,8 +253,9 @@ void AdjPower::startTest()
     // No time-out may end the warning behind the user's back.
     Timer1->stop();
     GreenTestPic->hide();
-    if (!Setting || main_.MessagePrompt().Show(Warning, QStringLiteral("Warning"), MsgButtons::OKCancel,
-                                               MsgIcon::Exclamation) != MsgResult::OK) {
+    // Keying takes a choice of OK: Enter, Space and Escape all cancel.
+    if (!Setting || main_.MessagePrompt().ShowCautious(Warning, QStringLiteral("Warning"), MsgButtons::OKCancel,
+                                                       MsgIcon::Exclamation) != MsgResult::OK) {
         TestPower->setChecked(false);
         return;
     }

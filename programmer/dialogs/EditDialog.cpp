@@ -2,7 +2,9 @@
 
 #include "MainForm.h"
 #include "NumericBox.h"
+#include "Prompt.h"
 #include "RuntimeError.h"
+#include "StartModule.h"
 #include "VbNumbers.h"
 #include "VellModem.h"
 
@@ -101,6 +103,9 @@ NumericBox* EditDialog::Box(const QString& name, QWidget* parent, std::function<
 {
     auto* box = new NumericBox(name, parent);
     box->Commit = std::move(commit);
+    box->Refused = [this](const QString& message) {
+        Main.MessagePrompt().Show(message, StartModule::ApplicationTitle, MsgButtons::OK, MsgIcon::None);
+    };
     return box;
 }
 

@@ -5,9 +5,10 @@
 
 class QWidget;
 
-// Runs a handler on every press of the left mouse button on a widget while it is
-// enabled, before the widget sees the press. The handler returns true to keep the
-// press from the widget.
+// Runs a handler on every press of a control while it is enabled, before the
+// control sees the press: a press of the left mouse button on it, or of Space
+// while it has the focus (the keyboard's press of a button). The handler returns
+// true to keep the press from the control.
 class PressFilter : public QObject {
 public:
     PressFilter(QWidget* widget, std::function<bool()> onPress);

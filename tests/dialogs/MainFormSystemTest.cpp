@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -283,6 +284,100 @@ TEST_F(MainFormSystemTest, ARefusedCollisionAvoidanceRestoresTheModeBeforeThePre
     EXPECT_FALSE(form->SupCA->isChecked());
     EXPECT_TRUE(form->SupRSSI->isChecked() && form->SupEndToEnd->isChecked());
     EXPECT_TRUE(form->SupRSSI->isEnabled() && form->SupEndToEnd->isEnabled());
+}
+
+// A technician without a mouse: the arrows and Space choose the supervision as
+// the mouse does, the unit function dialog included, and the window shows only
+// what CAvoid holds.
+TEST_F(MainFormSystemTest, TheKeyboardPathRunsTheMouseHandlers)
+{
+    ReadModem();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    MainForm& f = *form;
+    struct Step {
+        QWidget* focus;
+        int key;
+        int CAvoid;
+        bool dialog;
+    };
+    struct Case {
+        const char* name;
+        int start;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"Down from Off, Space again, Up back", 0,
+         {{f.SupOff, Qt::Key_Down, 6, true}, {f.SupCA, Qt::Key_Space, 6, true}, {f.SupCA, Qt::Key_Up, 0, false}}},
+        {"remote: Down from Off keeps the unit", 9, {{f.SupOff, Qt::Key_Down, 7, true}, {f.SupCA, Qt::Key_Up, 1, false}}},
+        {"RSSI ticked and unticked with Space", 0,
+         {{f.SupRSSI, Qt::Key_Space, 2, true}, {f.SupEndToEnd, Qt::Key_Space, 4, false}, {f.SupRSSI, Qt::Key_Space, 8, false}}},
+        {"RSSI with Space, then collision avoidance", 0,
+         {{f.SupRSSI, Qt::Key_Space, 2, true}, {f.SupOff, Qt::Key_Down, 6, true}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Show([&](ModemSetting& m) {
+            m.CAvoid = int16_t(c.start);
+            m.TryBeforeTX = true;
+        });
+        for (const Step& step : c.steps) {
+            SCOPED_TRACE(step.focus->objectName().toStdString());
+            // The window is the user's again once a dialog has closed.
+            QApplication::setActiveWindow(form.get());
+            step.focus->setFocus(Qt::TabFocusReason);
+            ASSERT_TRUE(step.focus->hasFocus());
+            const QString opened = WhileModal([&] { QTest::keyClick(step.focus, Qt::Key(step.key)); }, Finish);
+            EXPECT_EQ(opened, step.dialog ? QStringLiteral("MasRemSel") : QString());
+            EXPECT_EQ(Current().CAvoid, step.CAvoid);
+            // Exactly one of the options, and only the ticks the mode has.
+            EXPECT_NE(f.SupOff->isChecked(), f.SupCA->isChecked());
+            EXPECT_EQ(ShownMode(), step.CAvoid & 0xFE);
+            EXPECT_EQ(f.SupRSSI->isEnabled(), !f.SupCA->isChecked());
+            EXPECT_FALSE(f.RssiMouseDown);
+        }
+    }
+    EXPECT_TRUE(TakeMessages().isEmpty());
+}
+
+// Master or remote, and the back-off timer, from the keyboard alone.
+TEST_F(MainFormSystemTest, TheUnitFunctionAndItsTimerCanBeSetFromTheKeyboard)
+{
+    ReadModem();
+    form->show();
+    QApplication::setActiveWindow(form.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    Show([](ModemSetting& m) {
+        m.CAvoid = 0;
+        m.NoOfSlot = 4;
+    });
+    form->SupOff->setFocus(Qt::TabFocusReason);
+    const QString opened = WhileModal([&] { QTest::keyClick(form->SupOff, Qt::Key_Down); }, [&](QWidget* dialog) {
+        auto* unit = static_cast<MasRemSel*>(dialog);
+        QApplication::setActiveWindow(unit);
+        unit->CAMaster->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(unit->CAMaster, Qt::Key_Down);
+        EXPECT_TRUE(unit->CARemote->isChecked());
+        EXPECT_EQ(Current().CAvoid, 7);
+        // Tab to Advanced, Space opens the back-off timer.
+        QTest::keyClick(unit->CARemote, Qt::Key_Tab);
+        ASSERT_EQ(unit->focusWidget(), unit->CAAdvance);
+        const QString timer = WhileModal([&] { QTest::keyClick(unit->CAAdvance, Qt::Key_Space); }, [&](QWidget* sup) {
+            QApplication::setActiveWindow(sup);
+            auto* maxSlot = sup->findChild<NumericBox*>(QStringLiteral("MaxSlot"));
+            maxSlot->setFocus(Qt::TabFocusReason);
+            maxSlot->selectAll();
+            QTest::keyClicks(maxSlot, QStringLiteral("9"));
+            QTest::keyClick(maxSlot, Qt::Key_Escape);
+        });
+        EXPECT_EQ(timer, QStringLiteral("SupSel"));
+        QTest::keyClick(unit->CAAdvance, Qt::Key_Escape);
+    });
+    EXPECT_EQ(opened, QStringLiteral("MasRemSel"));
+    EXPECT_EQ(Current().CAvoid, 7);
+    EXPECT_EQ(Current().NoOfSlot, 9);
+    EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
 TEST_F(MainFormSystemTest, APressOnADisabledBoxOrTheDisplaysTickOpensNothing)

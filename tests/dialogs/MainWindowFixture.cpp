@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QRadioButton>
 #include <QStyle>
@@ -76,6 +77,15 @@ void MainWindowFixture::Type(NumericBox* box, const QString& text)
     QTest::keyClick(box, Qt::Key_Delete);
     QTest::keyClicks(box, text);
     QTest::keyClick(box, Qt::Key_Return);
+}
+
+void MainWindowFixture::Paste(NumericBox* box, const QString& text)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QApplication::processEvents();
 }
 
 void MainWindowFixture::PressKey(QWidget* window, int key)

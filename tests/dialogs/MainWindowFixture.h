@@ -37,6 +37,9 @@ protected:
     // Types the text into the box (its key filter sees every key) and presses Enter.
     static void Type(NumericBox* box, const QString& text);
     static void PressKey(QWidget* window, int key);
+    // Pastes the text over the box's whole text with Ctrl+V, as a user does; the
+    // event loop then runs.
+    static void Paste(NumericBox* box, const QString& text);
 
     // The texts of the message boxes shown since the last call.
     QStringList TakeMessages();

@@ -244,6 +244,44 @@ TEST_F(PacketSelTest, TheBoxesCommitWholeNumbersOrAreRolledBack)
     }
 }
 
+// A pasted letter is refused whole and the box keeps its number; the number
+// pad's decimal key types the point.
+TEST_F(PacketSelTest, ThePacketBoxesRefuseAPastedLetterAndTakeTheNumberPadsPoint)
+{
+    PortSetting& port = Current().PortA;
+    port.Packet = 2;
+    form->SetPacket(port, port.Packet);
+    const struct {
+        NumericBox* PacketSel::*box;
+        int32_t PortSetting::*member;
+    } cases[] = {{&PacketSel::CharTimer, &PortSetting::CharTimer},
+                 {&PacketSel::Framesize, &PortSetting::MaxFrame},
+                 {&PacketSel::EOMChar, &PortSetting::EOMChar}};
+    Open(port, [&](PacketSel& dialog) {
+        Click(dialog.PacketOption[0]);
+        TakeMessages();
+        for (const auto& c : cases) {
+            NumericBox* box = dialog.*c.box;
+            SCOPED_TRACE(box->objectName().toStdString());
+            const int32_t before = port.*c.member;
+            const QString shown = box->text();
+            Paste(box, QStringLiteral("x"));
+            EXPECT_EQ(box->text(), shown);
+            EXPECT_EQ(TakeMessages(), QStringList{"Halvex Programmer V3.4.5: The text was not taken: this box takes only the digits 0 to 9, \".\" and \"-\", not \"x\"."});
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_EQ(port.*c.member, before);
+            box->selectAll();
+            QTest::keyClicks(box, QStringLiteral("12"));
+            QTest::keyClick(box, ',', Qt::KeypadModifier);
+            QTest::keyClick(box, '5', Qt::KeypadModifier);
+            EXPECT_EQ(box->text(), QStringLiteral("12.5"));
+            QTest::keyClick(box, Qt::Key_Return);
+            EXPECT_EQ(port.*c.member, 12);
+        }
+    });
+    EXPECT_TRUE(TakeMessages().isEmpty());
+}
+
 TEST_F(PacketSelTest, TheEndOfMessageAndLiveChoicesWriteThePort)
 {
     PortSetting& port = Current().PortB;

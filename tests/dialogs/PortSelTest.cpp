@@ -6,6 +6,7 @@
 #include "ClickLabel.h"
 #include "PortSel.h"
 
+#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 
@@ -52,6 +53,49 @@ protected:
 
     PortSel* dialog = nullptr;
 };
+
+// Without a mouse: Tab and the arrows go from label to label, Space chooses one,
+// as a click does.
+TEST_F(PortSelTest, TheKeyboardReachesAndChoosesEveryLabel)
+{
+    ReadModem();
+    PortSetting& port = Current().PortA;
+    port.CommSpeed = 4, port.Parity = 0, port.DataBit = 8, port.StopBit = 1;
+    // Each label, as Tab reaches it from the first one.
+    const struct {
+        const char* label;
+        int16_t PortSetting::*member;
+        int16_t value;
+    } cases[] = {
+        {"DataRate(6)", &PortSetting::CommSpeed, 6}, {"DataRate(3)", &PortSetting::CommSpeed, 3},
+        {"DataRate(4)", &PortSetting::CommSpeed, 4}, {"Parity(2)", &PortSetting::Parity, 2},
+        {"Parity(0)", &PortSetting::Parity, 0},      {"DataBit(7)", &PortSetting::DataBit, 7},
+        {"DataBit(8)", &PortSetting::DataBit, 8},    {"StopBit(2)", &PortSetting::StopBit, 2},
+    };
+    Open(port, [&] {
+        QApplication::setActiveWindow(dialog);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.label);
+            dialog->DataRate.at(6)->setFocus(Qt::TabFocusReason);
+            for (int tabs = 0; tabs < 20 && QApplication::focusWidget()->objectName() != QLatin1String(c.label); ++tabs)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.label));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            EXPECT_EQ(port.*c.member, c.value);
+            ExpectMarks(port);
+        }
+        // The arrows: right along the speeds, then back.
+        dialog->DataRate.at(6)->setFocus(Qt::TabFocusReason);
+        for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up})
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        EXPECT_EQ(QApplication::focusWidget(), dialog->DataRate.at(7));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        EXPECT_EQ(port.CommSpeed, 7);
+        ExpectMarks(port);
+    });
+    EXPECT_TRUE(TakeMessages().isEmpty());
+}
 
 TEST_F(PortSelTest, ShowsTheCaptionsOfTheCodes)
 {

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 namespace {
 
@@ -162,6 +163,27 @@ TEST_F(SIDSelTest, TheBoxesCommitWholeNumbersOrAreRolledBack)
         Current().DiagSID1 = 1, Current().DiagSID2 = 2;
         port.SIDType = 0;
     }
+}
+
+// A pasted letter is refused whole and the code stays as it was.
+TEST_F(SIDSelTest, TheCodeBoxesRefuseAPastedLetter)
+{
+    const PortSetting& port = Current().PortA;
+    const int32_t first = port.SID1, second = port.SID2;
+    Open([&] {
+        for (NumericBox* box : {dialog->SID1[port.SIDType], dialog->SID2[port.SIDType]}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            ASSERT_TRUE(box->isEnabled());
+            const QString shown = box->text();
+            Paste(box, QStringLiteral("x"));
+            EXPECT_EQ(box->text(), shown);
+            EXPECT_EQ(TakeMessages(), QStringList{"Halvex Programmer V3.4.5: The text was not taken: this box takes only the digits 0 to 9, \".\" and \"-\", not \"x\"."});
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+    });
+    EXPECT_EQ(port.SID1, first);
+    EXPECT_EQ(port.SID2, second);
+    EXPECT_TRUE(TakeMessages().isEmpty());
 }
 
 TEST_F(SIDSelTest, TheDiagnosticsFrameFollowsTheModemsProcessor)

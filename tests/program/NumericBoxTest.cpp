@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -14,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <memory>
 
 namespace {
 
@@ -507,6 +510,140 @@ TEST_F(NumericBoxTest, AWriteCommitsTheBoxesAndWritesTheirValues)
     EXPECT_EQ(Box("TransFreq")->text(), "931.50000");
     EXPECT_EQ(Box("RXFreq")->text(), "855.50000");
     EXPECT_EQ(Box("TXDelay")->text(), "25");
+}
+
+// Text that arrives in one piece is taken whole or refused whole: a comma decimal
+// or a letter never turns it into another number. A refusal says why and leaves
+// the box as it was, so Enter stores the old value again.
+enum class PasteWay { CtrlV, ShiftInsert, MenuPaste, InputMethod };
+
+const char* wayName(PasteWay way)
+{
+    switch (way) {
+    case PasteWay::CtrlV: return "CtrlV";
+    case PasteWay::ShiftInsert: return "ShiftInsert";
+    case PasteWay::MenuPaste: return "MenuPaste";
+    case PasteWay::InputMethod: return "InputMethod";
+    }
+    return "";
+}
+
+void PrintTo(PasteWay way, std::ostream* os) { *os << wayName(way); }
+
+struct PasteCase {
+    const char* name;
+    const char* box;
+    const char* pasted;
+    // What the box holds after the paste; the member after Enter.
+    const char* shown;
+    double stored;
+    const char* message;
+};
+
+const char* const CommaRefused =
+    "The text was not taken: this box takes only the digits 0 to 9, \".\" and \"-\", not \",\".\n"
+    "Write the decimal point as \".\".";
+const char* const LetterRefused = "The text was not taken: this box takes only the digits 0 to 9, \".\" and \"-\", not \"x\".";
+
+class PastedTextTest : public NumericBoxTest, public ::testing::WithParamInterface<std::tuple<PasteCase, PasteWay>> {};
+
+TEST_P(PastedTextTest, APastedTextIsTakenWholeOrRefusedWithTheOldValueBack)
+{
+    const auto& [c, way] = GetParam();
+    ReadProfile("lumbrel-fdx");
+    ShowActive();
+    NumericBox* box = Box(c.box);
+    ASSERT_TRUE(box->isEnabled());
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    const QString pasted = QString::fromUtf8(c.pasted);
+    QApplication::clipboard()->setText(pasted);
+    switch (way) {
+    case PasteWay::CtrlV: QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier); break;
+    case PasteWay::ShiftInsert: QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier); break;
+    case PasteWay::MenuPaste: {
+        // The Paste of the box's own context menu.
+        std::unique_ptr<QMenu> menu(box->createStandardContextMenu());
+        QAction* paste = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Paste"))) paste = action;
+        ASSERT_TRUE(paste);
+        paste->trigger();
+        break;
+    }
+    case PasteWay::InputMethod: {
+        QInputMethodEvent commit;
+        commit.setCommitString(pasted);
+        QApplication::sendEvent(box, &commit);
+        break;
+    }
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(box->text(), QString::fromLatin1(c.shown));
+    EXPECT_EQ(prompt.Texts(), c.message ? QStringList{QString::fromLatin1(c.message)} : QStringList{});
+    prompt.Clear();
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(Member(c.box), c.stored);
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastes, PastedTextTest,
+    ::testing::Combine(
+        ::testing::Values(PasteCase{"TransFreqComma", "TransFreq", "461,25", "460.50000", 460.5, CommaRefused},
+                          PasteCase{"RXFreqComma", "RXFreq", "465,25", "465.50000", 465.5, CommaRefused},
+                          PasteCase{"TXDelayComma", "TXDelay", "12,5", "10", 10, CommaRefused},
+                          PasteCase{"PTTTimeComma", "PTTTime", "12,5", "30", 30, CommaRefused},
+                          PasteCase{"TXDelayLetter", "TXDelay", "x7", "10", 10, LetterRefused},
+                          PasteCase{"PTTTimeLetter", "PTTTime", "x7", "30", 30, LetterRefused},
+                          PasteCase{"TransFreqPoint", "TransFreq", "461.25", "461.25", 461.25, nullptr},
+                          PasteCase{"TXDelayPoint", "TXDelay", "12.5", "12.5", 12, nullptr},
+                          PasteCase{"RSSINegative", "RSSI", "-95", "-95", -95, nullptr}),
+        ::testing::Values(PasteWay::CtrlV, PasteWay::ShiftInsert, PasteWay::MenuPaste, PasteWay::InputMethod)),
+    [](const auto& info) { return std::string(std::get<0>(info.param).name) + "_" + wayName(std::get<1>(info.param)); });
+
+// One character from an input method is a key: the filter drops it silently.
+TEST_F(NumericBoxTest, AnInputMethodsCharacterGoesThroughTheKeyFilter)
+{
+    ReadProfile();
+    NumericBox* box = Box("TXDelay");
+    Type(box, QStringLiteral("1"));
+    for (const char* typed : {"\xc3\xa9", ",", "5", "\xd9\xa3", "."}) {
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUtf8(typed));
+        QApplication::sendEvent(box, &commit);
+    }
+    EXPECT_EQ(box->text(), "15.");
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
+}
+
+// The number pad's decimal key types a comma on German, Russian and Turkish
+// keyboards: in the numeric boxes it types the point. Elsewhere a comma is dropped.
+TEST_F(NumericBoxTest, TheNumberPadsDecimalKeyTypesThePoint)
+{
+    ReadProfile("lumbrel-fdx");
+    const struct {
+        const char* box;
+        const char* whole;
+        const char* fraction;
+        double stored;
+    } cases[] = {{"TransFreq", "461", "25", 461.25}, {"RXFreq", "466", "125", 466.125},
+                 {"TXDelay", "12", "5", 12},        {"PTTTime", "40", "5", 40}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.box);
+        NumericBox* box = Box(c.box);
+        const QString shown = QString::fromLatin1(c.whole) + '.' + QLatin1String(c.fraction);
+        Type(box, QString::fromLatin1(c.whole));
+        QTest::keyClick(box, ',', Qt::KeypadModifier);
+        QTest::keyClicks(box, QString::fromLatin1(c.fraction), Qt::KeypadModifier);
+        EXPECT_EQ(box->text(), shown);
+        // The comma of the letter keys stays dropped.
+        QTest::keyClick(box, ',');
+        EXPECT_EQ(box->text(), shown);
+        QTest::keyClick(box, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(Member(c.box), c.stored);
+    }
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
 }
 
 }  // namespace

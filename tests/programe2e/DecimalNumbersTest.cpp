@@ -95,6 +95,23 @@ TEST(Decimals, ATypedFrequencyIsShownSavedAndPrintedWithItsDecimals)
     EXPECT_TRUE(text.contains(QStringLiteral("465.50000 Mhz"))) << text.toStdString();
 }
 
+// Text beyond ASCII is typed as an input method commits it, a character at a time:
+// the key filter drops each one that it would drop as a key.
+TEST(Decimals, TextBeyondAsciiIsTypedAsAnInputMethodWould)
+{
+    SimProcess sim({Lumbrel});
+    ASSERT_FALSE(sim.DevicePath().isEmpty());
+    ProgramProbe probe;
+    const ProgramProbe::Result run =
+        probe.Run({"port", sim.DevicePath(), "read", "type", "TransFreq", QString::fromUtf8("46\xc3\xa9" "1.2\xe2\x82\xac" "5"),
+                   "type", "TXDelay", QString::fromUtf8("\xd0\x96" "2\xc2\xa0" "5"), "show", "TransFrame", "dump"});
+    ASSERT_EQ(run.exitCode, 0) << run.errors.toStdString();
+    EXPECT_EQ(run.boxes.join('\n').toStdString(), "");
+    EXPECT_EQ(run.Shown(QStringLiteral("TransFrame")).Value(QStringLiteral("TransFreq")), QStringLiteral("461.25000"));
+    EXPECT_EQ(run.Value(QStringLiteral("TXRadio.TXFreq")), QStringLiteral("461.25"));
+    EXPECT_EQ(run.Value(QStringLiteral("TXRadio.TXDelay")), QStringLiteral("25"));
+}
+
 // The firmware revision and the programmer versions a modem asks for are compared
 // as numbers with a point: 2.3.1 is one of the supported revisions, a 3.2 modem is
 // asked for its programmer version and its answer counts.

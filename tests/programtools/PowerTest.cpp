@@ -4,12 +4,14 @@
 #include "QtPrinting.h"
 #include "AdjHL.h"
 #include "AdjPower.h"
+#include "MessageBoxPrompt.h"
 #include "NumericBox.h"
 #include "ToolFixture.h"
 #include "VellModem.h"
 
 #include <QApplication>
 #include <QMap>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -298,6 +300,87 @@ TEST_F(PowerTest, SpaceStopsATestThatSpaceStarted)
     EXPECT_EQ(describe(TxFramesSince(frames)),
               (QStringList{"tune", QStringLiteral("power %1").arg(powerByte(1008)), "power 0", "off"}));
     EXPECT_EQ(prompt.Texts(), QStringList{Warning});
+}
+
+// Every opening starts on the bar, as the first does, whatever the last one left
+// focused: the test's button is reached only on purpose.
+TEST_F(PowerTest, EveryOpeningStartsOnThePowerBar)
+{
+    ReadWithPower("lumbrel-fdx");
+    for (int opening = 1; opening <= 3; ++opening) {
+        SCOPED_TRACE(testing::Message() << "opening " << opening);
+        InPowerWindow([&](AdjPower& window) {
+            QApplication::setActiveWindow(&window);
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+            EXPECT_EQ(QApplication::focusWidget(), window.Power);
+            // Leave from the test's button, by the keyboard.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), window.TestPower);
+            QTest::keyClick(window.TestPower, Qt::Key_Escape);
+            EXPECT_FALSE(window.isVisible());
+        });
+    }
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
+}
+
+// The warning's own box on the screen: the key that started the test, pressed
+// again, Enter or Escape, cancels it; only OK chosen on purpose keys the transmitter.
+TEST_F(PowerTest, KeyingTakesAChoiceOfOKInTheWarning)
+{
+    // The warning is a real message box; the boxes of the read stay scripted.
+    struct OnScreenWarning : Prompt {
+        Prompt* scripted = nullptr;
+        MessageBoxPrompt screen;
+        MsgResult Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override
+        {
+            return (title == "Warning" ? static_cast<Prompt&>(screen) : *scripted).Show(text, title, buttons, icon);
+        }
+        MsgResult ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override
+        {
+            return (title == "Warning" ? static_cast<Prompt&>(screen) : *scripted).ShowCautious(text, title, buttons, icon);
+        }
+    } warning;
+    warning.scripted = &prompt;
+    seams.prompt = &warning;
+    ReadWithPower("lumbrel-fdx");
+    const struct {
+        const char* name;
+        std::function<void(QMessageBox*)> answer;
+        bool keyed;
+    } cases[] = {
+        {"Space", [](QMessageBox* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Space); }, false},
+        {"Enter", [](QMessageBox* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Return); }, false},
+        {"Escape", [](QMessageBox* box) { QTest::keyClick(box->focusWidget(), Qt::Key_Escape); }, false},
+        {"OK chosen", [](QMessageBox* box) { QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key_Space); }, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const size_t frames = RadioMark();
+        InPowerWindow([&](AdjPower& window) {
+            QApplication::setActiveWindow(&window);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            ASSERT_EQ(QApplication::focusWidget(), window.TestPower);
+            QString focused;
+            QTimer answer;
+            answer.setInterval(1);
+            QObject::connect(&answer, &QTimer::timeout, [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                if (!box || !box->isVisible()) return;
+                answer.stop();
+                QApplication::setActiveWindow(box);
+                focused = box->focusWidget() ? box->focusWidget()->property("text").toString() : QString();
+                c.answer(box);
+            });
+            answer.start();
+            QTest::keyClick(window.TestPower, Qt::Key_Space);
+            EXPECT_EQ(focused.remove('&'), "Cancel") << "the box opens on Cancel";
+            EXPECT_EQ(window.TestPower->isChecked(), c.keyed);
+            window.Finish->click();
+        });
+        const QStringList sent = describe(TxFramesSince(frames));
+        EXPECT_EQ(sent.contains("tune"), c.keyed) << sent.join(' ').toStdString();
+    }
+    EXPECT_TRUE(prompt.Boxes().isEmpty()) << prompt.Texts().join(" | ").toStdString();
 }
 
 // The serial adapter pulled out while the transmitter is keyed: every stop step

@@ -16,6 +16,13 @@ MsgResult ScriptedPrompt::Show(const QString& text, const QString& title, MsgBut
     }
 }
 
+MsgResult ScriptedPrompt::ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon)
+{
+    const MsgResult result = Show(text, title, buttons, icon);
+    boxes_.last().Cautious = true;
+    return result;
+}
+
 QStringList ScriptedPrompt::Texts() const
 {
     QStringList texts;

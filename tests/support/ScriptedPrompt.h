@@ -15,9 +15,12 @@ public:
         QString Title;
         MsgButtons Buttons;
         MsgIcon Icon;
+        // Its last button is the one that Enter and Space press.
+        bool Cautious = false;
     };
 
     MsgResult Show(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override;
+    MsgResult ShowCautious(const QString& text, const QString& title, MsgButtons buttons, MsgIcon icon) override;
 
     void Answer(MsgResult result) { answers_.push_back(result); }
     const QList<Box>& Boxes() const { return boxes_; }

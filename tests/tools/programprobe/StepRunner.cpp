@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,6 +60,22 @@ std::optional<QString> shownText(const QWidget* w)
 
 // Where a click lands on an option or a check box: its indicator, which takes the
 // click however wide the control is laid out.
+// Types the text as a user does: a key for each character a keyboard's keys
+// give, and what an input method commits, one character at a time, for the rest
+// (Qt's test keys know only ASCII).
+void typeText(QWidget* widget, const QString& text)
+{
+    for (const char32_t c : text.toUcs4()) {
+        if (c >= 0x20 && c < 0x7f) {
+            QTest::keyClick(widget, char(c));
+            continue;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(QString::fromUcs4(&c, 1));
+        QApplication::sendEvent(widget, &commit);
+    }
+}
+
 QPoint indicatorCentre(QAbstractButton* button)
 {
     QStyleOptionButton option;
@@ -372,7 +389,7 @@ bool StepRunner::type(const QString& name, const QString& text)
     // A drop-down list picks the entry that starts with what the user types.
     if (auto* list = qobject_cast<QComboBox*>(find(name))) {
         list->setFocus(Qt::MouseFocusReason);
-        QTest::keyClicks(list, text);
+        typeText(list, text);
         return true;
     }
     auto* box = qobject_cast<QLineEdit*>(find(name));
@@ -383,7 +400,7 @@ bool StepRunner::type(const QString& name, const QString& text)
     box->setFocus(Qt::MouseFocusReason);
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
+    typeText(box, text);
     QTest::keyClick(box, Qt::Key_Return);
     return true;
 }
