@@ -6,11 +6,15 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <cctype>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #include <vector>
 
@@ -26,6 +30,67 @@ bool entryIn(int folder, const QByteArray& name, struct stat& entry)
 {
     return ::fstatat(folder, name.constData(), &entry, AT_SYMLINK_NOFOLLOW) == 0;
 }
+
+// The hidden files: ".cfg-" and eight hexadecimal digits, and the side files the
+// engine or a save moved aside gives them.
+constexpr char HiddenPrefix[] = ".cfg-";
+constexpr int HiddenLength = 13;
+// A side file whose hidden file has gone may belong to a save that is between
+// its rename and the side file's removal: only an old one is left over.
+constexpr time_t OrphanAgeSeconds = 600;
+
+bool hiddenName(const char* name)
+{
+    if (std::strncmp(name, HiddenPrefix, sizeof HiddenPrefix - 1) != 0 || std::strlen(name) < HiddenLength) return false;
+    for (int i = sizeof HiddenPrefix - 1; i < HiddenLength; ++i)
+        if (!std::isxdigit(static_cast<unsigned char>(name[i])) || std::isupper(static_cast<unsigned char>(name[i])))
+            return false;
+    const char* rest = name + HiddenLength;
+    if (*rest == '\0') return true;
+    for (const char* suffix : sideSuffixes)
+        if (std::strcmp(rest, suffix) == 0) return true;
+    return false;
+}
+
+// Whether the hidden file is one that no save is building: every save holds a
+// lock on its own while it lives, and a killed one's lock went with it.
+bool abandoned(int folder, const char* name)
+{
+    const int fd = ::openat(folder, name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat entry {};
+    const bool free = ::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
+
+// What a save that was killed half way left in the folder.
+void removeLeftovers(int folder)
+{
+    const int copy = ::fcntl(folder, F_DUPFD_CLOEXEC, 0);
+    DIR* entries = copy < 0 ? nullptr : ::fdopendir(copy);
+    if (!entries) {
+        if (copy >= 0) ::close(copy);
+        return;
+    }
+    ::rewinddir(entries);
+    std::vector<QByteArray> stale;
+    const time_t now = ::time(nullptr);
+    while (const dirent* entry = ::readdir(entries)) {
+        if (!hiddenName(entry->d_name)) continue;
+        const QByteArray name(entry->d_name);
+        const QByteArray base = name.left(HiddenLength);
+        struct stat found {};
+        if (!entryIn(folder, name, found) || !S_ISREG(found.st_mode)) continue;
+        struct stat hidden {};
+        const bool baseThere = entryIn(folder, base, hidden);
+        if (baseThere ? abandoned(folder, base.constData()) : now - found.st_ctime > OrphanAgeSeconds)
+            stale.push_back(name);
+    }
+    ::closedir(entries);
+    for (const QByteArray& name : stale) ::unlinkat(folder, name.constData(), 0);
+}
+
 
 // A longer path than the system takes could be written inside the open folder,
 // but never opened again.
@@ -127,6 +192,7 @@ FileReplacement::~FileReplacement()
 {
     if (file_ >= 0) ::close(file_);
     if (!hidden_.isEmpty()) ::unlinkat(folder_, encoded(hidden_).constData(), 0);
+    if (lock_ >= 0) ::close(lock_);
     if (folder_ >= 0) ::close(folder_);
 }
 
@@ -135,6 +201,7 @@ QString FileReplacement::Create()
     // A new file gets the mode the user's umask gives it; one that replaces
     // another starts with no permission for anyone else.
     const mode_t created = old_ ? 0600 : 0644;
+    removeLeftovers(folder_);
     for (;;) {
         // Short and always as long, so that the engine reaches it wherever it reaches a path that long.
         const QString name =
@@ -143,6 +210,10 @@ QString FileReplacement::Create()
                          created);
         if (file_ >= 0) {
             hidden_ = name;
+            // Held as long as this save lives, the closed file's descriptor
+            // included: another save's sweep leaves the file alone.
+            lock_ = ::fcntl(file_, F_DUPFD_CLOEXEC, 0);
+            if (lock_ >= 0) ::flock(lock_, LOCK_EX);
             break;
         }
         const int error = errno;

@@ -48,6 +48,8 @@ private:
     QString name_;
     int folder_ = -1;
     int file_ = -1;
+    // A lock on the hidden file while this save lives.
+    int lock_ = -1;
     QString hidden_;
     QString temporary_;
     mode_t mode_ = 0;

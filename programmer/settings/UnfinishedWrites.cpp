@@ -16,7 +16,7 @@ namespace {
 QString stateFolder()
 {
     const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification ignores a relative path.
+    // A relative state folder does not count: the default is taken instead.
     if (!state.isEmpty() && QDir::isAbsolutePath(state)) return state;
     return QDir::homePath() + QStringLiteral("/.local/state");
 }

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <optional>
+#include <sys/file.h>
 
 #ifndef SLOWSYNC_PATH
 #error "SLOWSYNC_PATH must name the slow-disk library"
@@ -105,6 +107,36 @@ TEST(SaveOnASlowDiskTest, TheFileBeingBuiltShowsNoMoreThanTheFileItReplaces)
     EXPECT_EQ(QFileInfo(secret).permissions() & 0x0FFF, QFile::ReadUser | QFile::WriteUser);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{QStringLiteral("secret.mdb")});
+}
+
+// A save killed half way leaves its hidden file; the next save into that folder
+// takes it away, but never one that another save is still building.
+TEST(SaveKilled, TheNextSaveRemovesWhatItLeft)
+{
+    const Sample& from = sample();
+    QTemporaryDir folder;
+    const QDir::Filters all = QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    ProgramProbe killed;
+    killed.SetEnvironment(QStringLiteral("LD_PRELOAD"), QStringLiteral(SLOWSYNC_PATH));
+    killed.SetEnvironment(QStringLiteral("SLOW_SYNC_FOLDER"), folder.path());
+    SignalSender kill(SIGKILL);
+    const ProgramProbe::Result result = killed.Run(
+        {"open", from.path, "save", folder.filePath(QStringLiteral("site.mdb")), "wait", "30"},
+        {kill.At(QStringLiteral("SLOWSYNC"))});
+    ASSERT_TRUE(result.ended);
+    ASSERT_TRUE(kill.Sent());
+    const QStringList left = QDir(folder.path()).entryList(all);
+    ASSERT_FALSE(left.isEmpty());
+    ASSERT_TRUE(left.first().startsWith(QLatin1String(".cfg-"))) << left.join(' ').toStdString();
+
+    // One being built now: held, as a save holds its own.
+    QFile building(folder.filePath(QStringLiteral(".cfg-0123abcd")));
+    ASSERT_TRUE(building.open(QIODevice::WriteOnly));
+    ASSERT_EQ(::flock(building.handle(), LOCK_EX), 0);
+
+    const ProgramProbe::Result next = ProgramProbe().Run({"open", from.path, "save", folder.filePath("other.mdb")});
+    EXPECT_EQ(next.exitCode, 0) << next.errors.toStdString();
+    EXPECT_EQ(QDir(folder.path()).entryList(all).join(' ').toStdString(), ".cfg-0123abcd other.mdb");
 }
 
 INSTANTIATE_TEST_SUITE_P(EachSignal, SaveSignalTest, ::testing::ValuesIn(EndingSignals), SignalName);
