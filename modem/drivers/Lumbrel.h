@@ -15,7 +15,9 @@ public:
     QList<QByteArray> ReleaseCommands() const override;
 
 protected:
-    QByteArray txStateCommand(bool TurnOn) const;
     double readDivider(Side side, SerialPort& port) override;
     void writeDividers(int32_t N, Side side, SerialPort& port) override;
+
+private:
+    QByteArray txStateCommand(bool TurnOn) const;
 };

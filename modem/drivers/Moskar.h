@@ -15,7 +15,9 @@ public:
     QList<QByteArray> ReleaseCommands() const override;
 
 protected:
-    int32_t midBandDivider() const;
     double readDivider(Side side, SerialPort& port) override;
     void writeDividers(int32_t N, Side side, SerialPort& port) override;
+
+private:
+    int32_t midBandDivider() const;
 };
